@@ -1,0 +1,111 @@
+// The current drawing state: colour, alpha, blend mode, rotation and scale as a 2x2 matrix
+// about the image handle, and the origin. Every draw call reads it.
+#include <cmath>
+
+#include "platform/internal.h"
+
+namespace plat {
+
+DrawState& draw_state() {
+    static DrawState state;
+    return state;
+}
+
+}  // namespace plat
+
+namespace {
+
+void recompute() {
+    plat::DrawState& s = plat::draw_state();
+    double rad = s.rot * 3.14159265358979323846 / 180.0;
+    float c = static_cast<float>(std::cos(rad)), sn = static_cast<float>(std::sin(rad));
+    s.ix = c * s.sx;
+    s.iy = -sn * s.sy;
+    s.jx = sn * s.sx;
+    s.jy = c * s.sy;
+}
+
+int clamp_channel(int v) {
+    return v < 0 ? 0 : (v > 255 ? 255 : v);
+}
+
+}  // namespace
+
+void SetColor(int r, int g, int b) {
+    plat::DrawState& s = plat::draw_state();
+    s.r = clamp_channel(r), s.g = clamp_channel(g), s.b = clamp_channel(b);
+}
+
+void SetAlpha(float alpha) {
+    plat::draw_state().alpha = alpha > 1.0f ? 1.0f : (alpha < 0.0f ? 0.0f : alpha);
+}
+
+void SetBlend(int mode) {
+    if (mode >= 1 && mode <= 5) plat::draw_state().blend = mode;
+}
+
+void SetRotation(float degrees) {
+    plat::draw_state().rot = degrees;
+    recompute();
+}
+
+void SetScale(float sx, float sy) {
+    plat::draw_state().sx = sx;
+    plat::draw_state().sy = sy;
+    recompute();
+}
+
+void SetTransform(float degrees, float sx, float sy) {
+    plat::DrawState& s = plat::draw_state();
+    s.rot = degrees, s.sx = sx, s.sy = sy;
+    recompute();
+}
+
+void SetOrigin(float x, float y) {
+    plat::draw_state().origin_x = x;
+    plat::draw_state().origin_y = y;
+}
+
+void SetClsColor(int r, int g, int b) {
+    plat::DrawState& s = plat::draw_state();
+    s.cls_r = clamp_channel(r), s.cls_g = clamp_channel(g), s.cls_b = clamp_channel(b);
+}
+
+int GetBlend() {
+    return plat::draw_state().blend;
+}
+float GetAlpha() {
+    return plat::draw_state().alpha;
+}
+float GetRotation() {
+    return plat::draw_state().rot;
+}
+void GetScale(float& sx, float& sy) {
+    sx = plat::draw_state().sx;
+    sy = plat::draw_state().sy;
+}
+void GetColor(int& r, int& g, int& b) {
+    r = plat::draw_state().r, g = plat::draw_state().g, b = plat::draw_state().b;
+}
+
+void SetImageFont(TImageFont* font) {
+    plat::draw_state().font = font;
+}
+
+void DrawImage(TImage* image, float x, float y, int frame) {
+    if (!image || frame < 0 || frame >= ImageFrames(image)) return;
+    plat::renderer_draw_image(image, frame, x, y);
+}
+
+void DrawText(const std::string& text, float x, float y) {
+    TImageFont* font = plat::draw_state().font ? plat::draw_state().font : plat::default_font();
+    if (font) plat::renderer_draw_glyphs(font, text, x, y);
+}
+
+void DrawRect(float x, float y, float w, float h) {
+    plat::renderer_draw_rect(x, y, w, h);
+}
+
+void Cls() {
+    plat::renderer_clear();
+}

@@ -1,0 +1,136 @@
+// Shared insides of the platform layer: the image and font records, the drawing state, and the
+// hooks by which the display, renderer, input and audio files reach each other. Nothing outside
+// src/platform includes this.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+#include "platform/platform.h"
+
+namespace plat {
+
+constexpr int kScreenW = 640;
+constexpr int kScreenH = 480;
+
+// One frame of an image: RGBA pixels (alpha 0 or 255 after masking) and, for the collision
+// test, one bit per pixel whose alpha is 128 or more.
+struct Frame {
+    std::vector<uint32_t> rgba;  // R in the lowest byte
+    std::vector<uint64_t> rows;  // solid bits, ((width + 63) / 64) words per row
+    bool dirty = true;           // texture needs an upload
+};
+
+}  // namespace plat
+
+struct TImage {
+    int width = 0;
+    int height = 0;
+    int flags = 0;
+    float handle_x = 0;
+    float handle_y = 0;
+    std::vector<plat::Frame> frames;
+    unsigned texture = 0;  // one texture holding all frames stacked downwards
+    int words_per_row() const { return (width + 63) / 64; }
+};
+
+struct Glyph {
+    int width = 0, height = 0;  // bitmap size
+    int left = 0, top = 0;      // offset of the bitmap from the pen (top: from the line top)
+    int advance = 0;
+    int atlas_x = 0, atlas_y = 0;  // position in the font's atlas
+};
+
+struct TImageFont {
+    int size = 0;
+    int height = 0;
+    std::array<Glyph, 256> glyphs{};
+    int atlas_w = 0, atlas_h = 0;
+    std::vector<uint8_t> coverage;  // atlas_w * atlas_h, 0..255
+    unsigned texture = 0;
+    bool uploaded = false;
+};
+
+namespace plat {
+
+struct DrawState {
+    int r = 255, g = 255, b = 255;
+    float alpha = 1.0f;
+    int cls_r = 0, cls_g = 0, cls_b = 0;
+    float rot = 0, sx = 1, sy = 1;
+    float ix = 1, iy = 0, jx = 0, jy = 1;
+    float origin_x = 0, origin_y = 0;
+    int blend = 1;
+    TImageFont* font = nullptr;
+};
+DrawState& draw_state();
+
+// Options chosen by PlatformUse*.
+struct Config {
+    bool headless = false;
+    bool draw = true;
+    bool real_audio = true;
+    std::string audio_driver;
+    HeadlessOptions options;
+};
+Config& config();
+
+// Image helpers (image.cpp).
+void build_masks(Frame& frame, int width, int height);
+void apply_mask_colour(Frame& frame);
+TImage* new_image(int width, int height, int frames, int flags);
+
+// PNG (png_io.cpp).
+bool decode_png(const std::vector<uint8_t>& bytes, int& width, int& height,
+                std::vector<uint32_t>& rgba);
+
+// Bytes of a file or embedded resource (streams.cpp).
+bool read_all(const std::string& url, std::vector<uint8_t>& bytes);
+
+// Renderer (renderer.cpp): OpenGL when drawing, a command record otherwise.
+bool renderer_init();
+void renderer_clear();
+void renderer_draw_image(TImage* image, int frame, float x, float y);
+void renderer_draw_glyphs(TImageFont* font, const std::string& text, float x, float y);
+void renderer_draw_rect(float x, float y, float w, float h);
+void renderer_grab(TImage* image, int x, int y, int frame);
+bool renderer_read(std::vector<uint8_t>& rgb);
+void renderer_present(int window_w, int window_h, int ox, int oy, int w, int h);
+void renderer_flush();
+
+// Display (display.cpp).
+void pump_events();  // every input query calls this first
+void picture_rect(int window_w, int window_h, int& ox, int& oy, int& w, int& h);
+void screen_to_picture(int wx, int wy, int& px, int& py);
+void picture_to_screen(int px, int py, int& wx, int& wy);
+
+// Input (input.cpp).
+void input_key_event(int vk, bool down);
+void input_mouse_button(int button, bool down);
+void input_mouse_move(int x, int y);
+void input_close_request();
+void input_set_suspended(bool suspended);
+bool input_suspended();
+void input_joy_refresh();
+void input_before_query();
+bool input_pull_next_group();
+void input_joy_device_event();
+void input_reset_devices();
+
+// Audio (audio.cpp).
+bool audio_init();
+void audio_advance(int now_ms);
+void audio_shutdown();
+
+// Clock (display.cpp).
+int now_ms();
+void advance_clock(int ms);
+
+// The default font used before SetImageFont.
+TImageFont* default_font();
+
+}  // namespace plat

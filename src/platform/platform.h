@@ -1,0 +1,201 @@
+// The one door between the game and the machine: display, drawing state, images, fonts,
+// pixel-exact collisions, sound, input, pacing, random numbers, streams and embedded data.
+// Backends (desktop SDL2 + OpenGL, headless offscreen or no-draw) sit behind these functions.
+#pragma once
+
+#include <cstdint>
+#include <list>
+#include <string>
+
+// ---------------------------------------------------------------------------------------------
+// Handles. The null object is nullptr; every operation accepts it and does nothing harmful.
+struct TImage;
+struct TImageFont;
+struct TSound;
+struct TChannel;
+struct TStream;
+
+// ---------------------------------------------------------------------------------------------
+// Display and frame
+void AppTitle(const std::string& title);
+void Graphics(int width, int height, int depth, int hertz, int flags);
+void Cls();
+void Flip(int sync);
+void HideMouse();
+void MoveMouse(int x, int y);
+bool AppSuspended();
+bool AppTerminate();
+[[noreturn]] void End();
+
+// ---------------------------------------------------------------------------------------------
+// Drawing state
+void SetColor(int r, int g, int b);
+void SetAlpha(float alpha);
+void SetBlend(int mode);
+void SetRotation(float degrees);
+void SetScale(float sx, float sy);
+void SetTransform(float degrees, float sx, float sy);
+void SetOrigin(float x, float y);
+void SetClsColor(int r, int g, int b);
+int GetBlend();
+float GetAlpha();
+float GetRotation();
+void GetScale(float& sx, float& sy);
+void GetColor(int& r, int& g, int& b);
+
+// ---------------------------------------------------------------------------------------------
+// Drawing
+void DrawImage(TImage* image, float x, float y, int frame = 0);
+void DrawText(const std::string& text, float x, float y);
+int TextWidth(const std::string& text);
+int TextHeight(const std::string& text);
+void DrawRect(float x, float y, float w, float h);
+
+// ---------------------------------------------------------------------------------------------
+// Images and fonts
+constexpr int kMaskedImage = 1;
+constexpr int kDynamicImage = 8;
+TImage* LoadImage(const std::string& url, int flags = -1);
+TImage* CreateImage(int width, int height, int frames = 1, int flags = -1);
+void GrabImage(TImage* image, int x, int y, int frame = 0);
+void AutoMidHandle(bool enable);
+void MidHandleImage(TImage* image);
+void AutoImageFlags(int flags);
+int ImageWidth(TImage* image);
+int ImageHeight(TImage* image);
+int ImageFrames(TImage* image);
+TImageFont* LoadImageFont(const std::string& url, int size, int style = 0);
+void SetImageFont(TImageFont* font);
+
+// ---------------------------------------------------------------------------------------------
+// Collisions
+void ResetCollisions(uint32_t mask = 0);
+bool ImagesCollide(TImage* image1, int x1, int y1, int frame1, TImage* image2, int x2, int y2,
+                   int frame2);
+
+// ---------------------------------------------------------------------------------------------
+// Sound
+TSound* LoadSound(const std::string& url, int flags = 0);
+TChannel* AllocChannel();
+TChannel* PlaySound(TSound* sound, TChannel* channel = nullptr);
+void StopChannel(TChannel* channel);
+void PauseChannel(TChannel* channel);
+void ResumeChannel(TChannel* channel);
+void SetChannelVolume(TChannel* channel, float volume);
+bool ChannelPlaying(TChannel* channel);
+// The name a sound was loaded under ("snd_" and the file's base name); used by state dumps.
+std::string SoundName(TSound* sound);
+
+// ---------------------------------------------------------------------------------------------
+// Input. Keys are Windows virtual-key codes (27 Escape, 32 Space, 37..40 arrows, 112.. F1..,
+// 162 left Control, 164 left Alt, ...). Mouse buttons 1 left, 2 right, 3 middle.
+int KeyHit(int key);
+int KeyDown(int key);
+void FlushKeys();
+int MouseHit(int button);
+int MouseDown(int button);
+int MouseX();
+int MouseY();
+void FlushMouse();
+int JoyCount();
+float JoyX(int port = 0);
+float JoyY(int port = 0);
+int JoyDown(int button, int port = 0);
+int JoyHit(int button, int port = 0);
+
+// ---------------------------------------------------------------------------------------------
+// Timing
+int MilliSecs();
+void Delay(int ms);
+
+// ---------------------------------------------------------------------------------------------
+// Random numbers: one global generator. Its whole state is one integer so that a tool can save
+// and restore it together with the rest of the game's state.
+void SeedRnd(int seed);
+double Rnd(double a = 1.0, double b = 0.0);
+int Rand(int a, int b = 1);
+int32_t RndState();
+void SetRndState(int32_t state);
+
+// ---------------------------------------------------------------------------------------------
+// Files, streams and embedded data. "incbin::NAME" opens an embedded block; other paths are
+// relative to the program's own directory, and '\' separates folders as well as '/'.
+void RegisterIncbin(const std::string& name, const unsigned char* data, size_t size);
+TStream* ReadFile(const std::string& path);
+TStream* WriteFile(const std::string& path);
+void CloseStream(TStream* stream);
+int32_t ReadInt(TStream* stream);
+void WriteInt(TStream* stream, int32_t value);
+bool Eof(TStream* stream);
+// Bytes left to read; 0 for a write stream or the null object.
+size_t StreamRemaining(TStream* stream);
+// True when every write so far reached the file; CloseStream reports nothing by itself.
+bool StreamOk(TStream* stream);
+int FileType(const std::string& path);
+std::string ResolvePath(const std::string& path);
+
+// ---------------------------------------------------------------------------------------------
+// TList: the game's object lists. Objects are stored by value so that the whole game state can
+// be copied; an object may remove itself (or others) while a walk over the list is running, and
+// it stays valid until the outermost walk has finished.
+template <typename T>
+class TList {
+  public:
+    T& AddLast(const T& value) {
+        nodes_.push_back(Node{value, false});
+        ++live_;
+        return nodes_.back().value;
+    }
+    void Remove(const T* value) {
+        for (auto it = nodes_.begin(); it != nodes_.end(); ++it) {
+            if (&it->value == value && !it->removed) {
+                it->removed = true;
+                --live_;
+                if (walking_ == 0) nodes_.erase(it);
+                return;
+            }
+        }
+    }
+    void Clear() {
+        if (walking_ == 0) {
+            nodes_.clear();
+        } else {
+            for (auto& n : nodes_) n.removed = true;
+        }
+        live_ = 0;
+    }
+    int Count() const { return live_; }
+    bool IsEmpty() const { return live_ == 0; }
+    T* First() {
+        for (auto& n : nodes_)
+            if (!n.removed) return &n.value;
+        return nullptr;
+    }
+    // Visits each live object in list order, including ones appended during the walk.
+    template <typename F>
+    void ForEach(F&& visit) {
+        ++walking_;
+        for (auto it = nodes_.begin(); it != nodes_.end(); ++it) {
+            if (!it->removed) visit(it->value);
+        }
+        if (--walking_ == 0) Purge();
+    }
+    template <typename F>
+    void ForEach(F&& visit) const {
+        for (const auto& n : nodes_)
+            if (!n.removed) visit(n.value);
+    }
+
+  private:
+    struct Node {
+        T value;
+        bool removed;
+    };
+    void Purge() {
+        for (auto it = nodes_.begin(); it != nodes_.end();)
+            it = it->removed ? nodes_.erase(it) : std::next(it);
+    }
+    std::list<Node> nodes_;
+    int live_ = 0;
+    int walking_ = 0;
+};

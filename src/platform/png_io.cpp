@@ -1,0 +1,45 @@
+// PNG reading and writing through libpng: sprite sheets and logo in, screenshots out.
+#include <png.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "platform/internal.h"
+
+namespace plat {
+
+bool decode_png(const std::vector<uint8_t>& bytes, int& width, int& height,
+                std::vector<uint32_t>& rgba) {
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return false;
+    image.format = PNG_FORMAT_RGBA;
+    width = static_cast<int>(image.width);
+    height = static_cast<int>(image.height);
+    rgba.assign(static_cast<size_t>(width) * height, 0);
+    if (!png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr)) {
+        png_image_free(&image);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace plat
+
+bool WritePng(const std::string& path, const std::vector<uint8_t>& rgb, int width, int height) {
+    if (rgb.size() < static_cast<size_t>(width) * height * 3) return false;
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(width);
+    image.height = static_cast<png_uint_32>(height);
+    image.format = PNG_FORMAT_RGB;
+    // Written to a temporary name first so that a failed write never leaves half a picture.
+    std::string tmp = path + ".part";
+    if (!png_image_write_to_file(&image, tmp.c_str(), 0, rgb.data(), 0, nullptr)) {
+        std::remove(tmp.c_str());
+        return false;
+    }
+    return std::rename(tmp.c_str(), path.c_str()) == 0;
+}

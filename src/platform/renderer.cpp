@@ -1,0 +1,385 @@
+// Draws into a 640 x 480 back buffer: OpenGL with one small shader, quads batched by texture
+// and blend mode, nearest filtering. In the no-draw mode nothing reaches OpenGL; plain sprite
+// draws are only remembered so that grabbing from the back buffer (cutting sprite sheets)
+// still gives the right pixels.
+#define GL_GLEXT_PROTOTYPES
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdio>
+
+#include "platform/internal.h"
+
+namespace {
+
+struct Vertex {
+    float x, y, u, v, r, g, b, a, threshold;
+};
+
+struct Gl {
+    GLuint program = 0, vao = 0, vbo = 0, fbo = 0, colour = 0, white = 0;
+    GLint screen_loc = -1;
+    std::vector<Vertex> batch;
+    GLuint batch_texture = 0;
+    int batch_blend = 1;
+    bool ready = false;
+};
+Gl gl;
+
+// What the no-draw mode remembers of a frame: unrotated, unscaled sprite draws.
+struct Stamp {
+    TImage* image;
+    int frame;
+    int left, top;
+    int blend;
+    uint32_t r, g, b;
+};
+std::vector<Stamp> g_stamps;
+
+const char* kVertexShader = R"(#version 330 core
+layout(location = 0) in vec2 pos;
+layout(location = 1) in vec2 uv;
+layout(location = 2) in vec4 colour;
+layout(location = 3) in float threshold;
+uniform vec2 screen;
+out vec2 v_uv;
+out vec4 v_colour;
+out float v_threshold;
+void main() {
+    gl_Position = vec4(pos.x / screen.x * 2.0 - 1.0, 1.0 - pos.y / screen.y * 2.0, 0.0, 1.0);
+    v_uv = uv;
+    v_colour = colour;
+    v_threshold = threshold;
+}
+)";
+
+const char* kFragmentShader = R"(#version 330 core
+in vec2 v_uv;
+in vec4 v_colour;
+in float v_threshold;
+uniform sampler2D tex;
+out vec4 result;
+void main() {
+    vec4 c = texture(tex, v_uv) * v_colour;
+    if (c.a < v_threshold) discard;
+    result = c;
+}
+)";
+
+GLuint compile(GLenum type, const char* source) {
+    GLuint s = glCreateShader(type);
+    glShaderSource(s, 1, &source, nullptr);
+    glCompileShader(s);
+    GLint ok = 0;
+    glGetShaderiv(s, GL_COMPILE_STATUS, &ok);
+    if (!ok) {
+        char log[1024];
+        glGetShaderInfoLog(s, sizeof log, nullptr, log);
+        std::fprintf(stderr, "varnoth: shader does not compile: %s\n", log);
+    }
+    return s;
+}
+
+void set_blend(int mode) {
+    switch (mode) {
+        case 3:
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+            break;
+        case 4:
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+            break;
+        case 5:
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_DST_COLOR, GL_ZERO);
+            break;
+        default:
+            glDisable(GL_BLEND);
+            break;
+    }
+}
+
+void upload(TImage* img) {
+    bool any = false;
+    for (auto& f : img->frames) any = any || f.dirty;
+    if (!any && img->texture) return;
+    if (!img->texture) {
+        glGenTextures(1, &img->texture);
+        glBindTexture(GL_TEXTURE_2D, img->texture);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, img->width,
+                     img->height * static_cast<int>(img->frames.size()), 0, GL_RGBA,
+                     GL_UNSIGNED_BYTE, nullptr);
+        for (auto& f : img->frames) f.dirty = true;
+    } else {
+        glBindTexture(GL_TEXTURE_2D, img->texture);
+    }
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    for (size_t i = 0; i < img->frames.size(); ++i) {
+        auto& f = img->frames[i];
+        if (!f.dirty) continue;
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, static_cast<GLint>(i) * img->height, img->width,
+                        img->height, GL_RGBA, GL_UNSIGNED_BYTE, f.rgba.data());
+        f.dirty = false;
+    }
+}
+
+void upload_font(TImageFont* font) {
+    if (font->uploaded) return;
+    glGenTextures(1, &font->texture);
+    glBindTexture(GL_TEXTURE_2D, font->texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    GLint swizzle[4] = {GL_ONE, GL_ONE, GL_ONE, GL_RED};
+    glTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_SWIZZLE_RGBA, swizzle);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_R8, font->atlas_w, font->atlas_h, 0, GL_RED, GL_UNSIGNED_BYTE,
+                 font->coverage.data());
+    font->uploaded = true;
+}
+
+void flush() {
+    if (!gl.ready || gl.batch.empty()) return;
+    glBindFramebuffer(GL_FRAMEBUFFER, gl.fbo);
+    glViewport(0, 0, plat::kScreenW, plat::kScreenH);
+    glUseProgram(gl.program);
+    glUniform2f(gl.screen_loc, plat::kScreenW * 0.5f * 2.0f, plat::kScreenH * 0.5f * 2.0f);
+    glBindVertexArray(gl.vao);
+    glBindBuffer(GL_ARRAY_BUFFER, gl.vbo);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(gl.batch.size() * sizeof(Vertex)),
+                 gl.batch.data(), GL_STREAM_DRAW);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, gl.batch_texture);
+    set_blend(gl.batch_blend);
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(gl.batch.size()));
+    gl.batch.clear();
+}
+
+// Queues one textured quad whose corners are given relative to (x, y) before transforming.
+void quad(GLuint texture, float x, float y, float left, float top, float w, float h, float u0,
+          float v0, float u1, float v1) {
+    const plat::DrawState& s = plat::draw_state();
+    if (texture != gl.batch_texture || s.blend != gl.batch_blend) {
+        flush();
+        gl.batch_texture = texture;
+        gl.batch_blend = s.blend;
+    }
+    float px = x + s.origin_x, py = y + s.origin_y;
+    auto at = [&](float u, float v, float tu, float tv) {
+        return Vertex{px + u * s.ix + v * s.iy,
+                      py + u * s.jx + v * s.jy,
+                      tu,
+                      tv,
+                      s.r / 255.0f,
+                      s.g / 255.0f,
+                      s.b / 255.0f,
+                      s.alpha,
+                      s.blend == 1 ? 0.5f : (s.blend == 2 ? -1.0f : 0.0f)};
+    };
+    Vertex a = at(left, top, u0, v0), b = at(left + w, top, u1, v0);
+    Vertex c = at(left + w, top + h, u1, v1), d = at(left, top + h, u0, v1);
+    gl.batch.insert(gl.batch.end(), {a, b, c, a, c, d});
+}
+
+bool identity() {
+    const plat::DrawState& s = plat::draw_state();
+    return s.ix == 1 && s.iy == 0 && s.jx == 0 && s.jy == 1;
+}
+
+// No-draw mode: paints the remembered plain draws over one rectangle of pixels.
+void replay(std::vector<uint32_t>& out, int x, int y, int w, int h) {
+    const plat::DrawState& s = plat::draw_state();
+    uint32_t cls = static_cast<uint32_t>(s.cls_r) | static_cast<uint32_t>(s.cls_g) << 8 |
+                   static_cast<uint32_t>(s.cls_b) << 16 | 0xff000000u;
+    std::fill(out.begin(), out.end(), cls);
+    for (const Stamp& st : g_stamps) {
+        const TImage* img = st.image;
+        const auto& px = img->frames[st.frame].rgba;
+        int x0 = std::max(x, st.left), x1 = std::min(x + w, st.left + img->width);
+        int y0 = std::max(y, st.top), y1 = std::min(y + h, st.top + img->height);
+        for (int sy = y0; sy < y1; ++sy) {
+            for (int sx = x0; sx < x1; ++sx) {
+                uint32_t p = px[static_cast<size_t>(sy - st.top) * img->width + (sx - st.left)];
+                if (st.blend != 2 && (p >> 24) < 128) continue;
+                uint32_t r = (p & 0xff) * st.r / 255, g = ((p >> 8) & 0xff) * st.g / 255,
+                         b = ((p >> 16) & 0xff) * st.b / 255;
+                out[static_cast<size_t>(sy - y) * w + (sx - x)] =
+                    r | g << 8 | b << 16 | 0xff000000u;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+namespace plat {
+
+bool renderer_init() {
+    if (!config().draw) return true;
+    GLuint vs = compile(GL_VERTEX_SHADER, kVertexShader);
+    GLuint fs = compile(GL_FRAGMENT_SHADER, kFragmentShader);
+    gl.program = glCreateProgram();
+    glAttachShader(gl.program, vs);
+    glAttachShader(gl.program, fs);
+    glLinkProgram(gl.program);
+    GLint ok = 0;
+    glGetProgramiv(gl.program, GL_LINK_STATUS, &ok);
+    if (!ok) return false;
+    gl.screen_loc = glGetUniformLocation(gl.program, "screen");
+    glUseProgram(gl.program);
+    glUniform1i(glGetUniformLocation(gl.program, "tex"), 0);
+
+    glGenVertexArrays(1, &gl.vao);
+    glBindVertexArray(gl.vao);
+    glGenBuffers(1, &gl.vbo);
+    glBindBuffer(GL_ARRAY_BUFFER, gl.vbo);
+    auto attr = [](GLuint index, int count, size_t offset) {
+        glEnableVertexAttribArray(index);
+        glVertexAttribPointer(index, count, GL_FLOAT, GL_FALSE, sizeof(Vertex),
+                              reinterpret_cast<const void*>(offset));
+    };
+    attr(0, 2, offsetof(Vertex, x));
+    attr(1, 2, offsetof(Vertex, u));
+    attr(2, 4, offsetof(Vertex, r));
+    attr(3, 1, offsetof(Vertex, threshold));
+
+    glGenTextures(1, &gl.colour);
+    glBindTexture(GL_TEXTURE_2D, gl.colour);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kScreenW, kScreenH, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glGenFramebuffers(1, &gl.fbo);
+    glBindFramebuffer(GL_FRAMEBUFFER, gl.fbo);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, gl.colour, 0);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
+
+    uint32_t white = 0xffffffffu;
+    glGenTextures(1, &gl.white);
+    glBindTexture(GL_TEXTURE_2D, gl.white);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, &white);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    gl.ready = true;
+    renderer_clear();
+    return true;
+}
+
+void renderer_clear() {
+    g_stamps.clear();
+    if (!gl.ready) return;
+    flush();
+    const DrawState& s = draw_state();
+    glBindFramebuffer(GL_FRAMEBUFFER, gl.fbo);
+    glClearColor(s.cls_r / 255.0f, s.cls_g / 255.0f, s.cls_b / 255.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+}
+
+void renderer_draw_image(TImage* image, int frame, float x, float y) {
+    if (!gl.ready) {
+        if (config().draw || !identity()) return;
+        const DrawState& s = draw_state();
+        if (g_stamps.size() > 4096) return;  // only sheet cutting needs these
+        g_stamps.push_back(Stamp{
+            image, frame, static_cast<int>(std::floor(x + s.origin_x - image->handle_x)),
+            static_cast<int>(std::floor(y + s.origin_y - image->handle_y)), s.blend,
+            static_cast<uint32_t>(s.r), static_cast<uint32_t>(s.g), static_cast<uint32_t>(s.b)});
+        return;
+    }
+    upload(image);
+    float total = static_cast<float>(image->height * static_cast<int>(image->frames.size()));
+    float v0 = frame * image->height / total, v1 = (frame + 1) * image->height / total;
+    quad(image->texture, x, y, -image->handle_x, -image->handle_y, static_cast<float>(image->width),
+         static_cast<float>(image->height), 0, v0, 1, v1);
+}
+
+void renderer_draw_glyphs(TImageFont* font, const std::string& text, float x, float y) {
+    if (!gl.ready) return;
+    upload_font(font);
+    float pen = 0;
+    for (unsigned char c : text) {
+        const Glyph& g = font->glyphs[c];
+        if (g.width > 0 && g.height > 0) {
+            float u0 = static_cast<float>(g.atlas_x) / font->atlas_w;
+            float v0 = static_cast<float>(g.atlas_y) / font->atlas_h;
+            float u1 = static_cast<float>(g.atlas_x + g.width) / font->atlas_w;
+            float v1 = static_cast<float>(g.atlas_y + g.height) / font->atlas_h;
+            quad(font->texture, x, y, pen + g.left, static_cast<float>(g.top),
+                 static_cast<float>(g.width), static_cast<float>(g.height), u0, v0, u1, v1);
+        }
+        pen += g.advance;
+    }
+}
+
+void renderer_draw_rect(float x, float y, float w, float h) {
+    if (!gl.ready) return;
+    quad(gl.white, x, y, 0, 0, w, h, 0, 0, 1, 1);
+}
+
+// Reads a rectangle of the back buffer, top row first, as RGBA words.
+static void read_rect(int x, int y, int w, int h, std::vector<uint32_t>& out) {
+    out.assign(static_cast<size_t>(w) * h, 0xff000000u);
+    if (!gl.ready) {
+        replay(out, x, y, w, h);
+        return;
+    }
+    flush();
+    int x0 = std::max(x, 0), y0 = std::max(y, 0);
+    int x1 = std::min(x + w, kScreenW), y1 = std::min(y + h, kScreenH);
+    if (x0 >= x1 || y0 >= y1) return;
+    std::vector<uint32_t> rows(static_cast<size_t>(x1 - x0) * (y1 - y0));
+    glBindFramebuffer(GL_FRAMEBUFFER, gl.fbo);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(x0, kScreenH - y1, x1 - x0, y1 - y0, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
+    for (int sy = y0; sy < y1; ++sy) {
+        const uint32_t* src = rows.data() + static_cast<size_t>(y1 - 1 - sy) * (x1 - x0);
+        for (int sx = x0; sx < x1; ++sx)
+            out[static_cast<size_t>(sy - y) * w + (sx - x)] = src[sx - x0] | 0xff000000u;
+    }
+}
+
+void renderer_grab(TImage* image, int x, int y, int frame) {
+    Frame& f = image->frames[frame];
+    read_rect(x, y, image->width, image->height, f.rgba);
+    if (image->flags & kMaskedImage) apply_mask_colour(f);
+    build_masks(f, image->width, image->height);
+}
+
+bool renderer_read(std::vector<uint8_t>& rgb) {
+    if (!gl.ready) return false;
+    std::vector<uint32_t> px;
+    read_rect(0, 0, kScreenW, kScreenH, px);
+    rgb.resize(px.size() * 3);
+    for (size_t i = 0; i < px.size(); ++i) {
+        rgb[i * 3] = static_cast<uint8_t>(px[i]);
+        rgb[i * 3 + 1] = static_cast<uint8_t>(px[i] >> 8);
+        rgb[i * 3 + 2] = static_cast<uint8_t>(px[i] >> 16);
+    }
+    return true;
+}
+
+void renderer_flush() {
+    flush();
+}
+
+void renderer_present(int window_w, int window_h, int ox, int oy, int w, int h) {
+    if (!gl.ready) return;
+    flush();
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, gl.fbo);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glViewport(0, 0, window_w, window_h);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glBlitFramebuffer(0, 0, kScreenW, kScreenH, ox, oy, ox + w, oy + h, GL_COLOR_BUFFER_BIT,
+                      GL_NEAREST);
+    glBindFramebuffer(GL_FRAMEBUFFER, gl.fbo);
+}
+
+}  // namespace plat

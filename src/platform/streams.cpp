@@ -1,0 +1,159 @@
+// Streams over files and embedded resources, little-endian integers, and the game's paths:
+// "data\..." names use a backslash and are resolved against the program's own directory, so
+// the game works from any current directory.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/internal.h"
+
+struct TStream {
+    std::vector<uint8_t> data;  // read streams hold all their bytes
+    size_t pos = 0;
+    FILE* out = nullptr;  // write streams
+    bool ok = true;
+};
+
+namespace {
+
+struct Blob {
+    const unsigned char* data;
+    size_t size;
+};
+
+std::map<std::string, Blob>& incbins() {
+    static std::map<std::string, Blob> blobs;
+    return blobs;
+}
+
+const std::string kIncbin = "incbin::";
+
+std::string program_dir() {
+    static std::string dir = [] {
+        char buf[4096];
+        ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+        if (n <= 0) return std::string(".");
+        buf[n] = 0;
+        std::string p(buf);
+        size_t slash = p.rfind('/');
+        return slash == std::string::npos ? std::string(".") : p.substr(0, slash);
+    }();
+    return dir;
+}
+
+bool is_incbin(const std::string& url) {
+    return url.compare(0, kIncbin.size(), kIncbin) == 0;
+}
+
+}  // namespace
+
+void RegisterIncbin(const std::string& name, const unsigned char* data, size_t size) {
+    incbins()[name] = Blob{data, size};
+}
+
+std::string ResolvePath(const std::string& path) {
+    std::string p = path;
+    for (char& c : p)
+        if (c == '\\') c = '/';
+    if (!p.empty() && p[0] == '/') return p;
+    const std::string& base = plat::config().options.data_dir;
+    if (plat::config().headless && !base.empty()) {
+        // The stand-in directory replaces the program's own: "data/x" lives in base/data/x.
+        return base + "/" + p;
+    }
+    return program_dir() + "/" + p;
+}
+
+namespace plat {
+
+bool read_all(const std::string& url, std::vector<uint8_t>& bytes) {
+    if (is_incbin(url)) {
+        auto it = incbins().find(url.substr(kIncbin.size()));
+        if (it == incbins().end()) return false;
+        bytes.assign(it->second.data, it->second.data + it->second.size);
+        return true;
+    }
+    FILE* f = std::fopen(ResolvePath(url).c_str(), "rb");
+    if (!f) return false;
+    bytes.clear();
+    uint8_t buf[65536];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.insert(bytes.end(), buf, buf + n);
+    bool ok = !std::ferror(f);
+    std::fclose(f);
+    return ok;
+}
+
+}  // namespace plat
+
+TStream* ReadFile(const std::string& path) {
+    auto* s = new TStream;
+    if (!plat::read_all(path, s->data)) {
+        delete s;
+        return nullptr;
+    }
+    return s;
+}
+
+TStream* WriteFile(const std::string& path) {
+    if (is_incbin(path)) return nullptr;
+    FILE* f = std::fopen(ResolvePath(path).c_str(), "wb");
+    if (!f) return nullptr;
+    auto* s = new TStream;
+    s->out = f;
+    return s;
+}
+
+void CloseStream(TStream* stream) {
+    if (!stream) return;
+    if (stream->out) std::fclose(stream->out);
+    delete stream;
+}
+
+int32_t ReadInt(TStream* stream) {
+    if (!stream || stream->out || stream->pos + 4 > stream->data.size()) {
+        // Reading past the end gives 0, never bytes from elsewhere.
+        if (stream) stream->pos = stream->data.size();
+        return 0;
+    }
+    const uint8_t* b = stream->data.data() + stream->pos;
+    stream->pos += 4;
+    return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
+                                static_cast<uint32_t>(b[2]) << 16 |
+                                static_cast<uint32_t>(b[3]) << 24);
+}
+
+void WriteInt(TStream* stream, int32_t value) {
+    if (!stream || !stream->out) return;
+    uint32_t v = static_cast<uint32_t>(value);
+    uint8_t b[4] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8),
+                    static_cast<uint8_t>(v >> 16), static_cast<uint8_t>(v >> 24)};
+    if (std::fwrite(b, 1, 4, stream->out) != 4) stream->ok = false;
+    if (std::fflush(stream->out) != 0) stream->ok = false;
+}
+
+bool Eof(TStream* stream) {
+    return !stream || stream->out || stream->pos >= stream->data.size();
+}
+
+size_t StreamRemaining(TStream* stream) {
+    if (!stream || stream->out) return 0;
+    return stream->data.size() - stream->pos;
+}
+
+bool StreamOk(TStream* stream) {
+    return stream && stream->ok;
+}
+
+int FileType(const std::string& path) {
+    if (is_incbin(path)) return incbins().count(path.substr(kIncbin.size())) ? 1 : 0;
+    struct stat st;
+    if (stat(ResolvePath(path).c_str(), &st) != 0) return 0;
+    if (S_ISDIR(st.st_mode)) return 2;
+    return S_ISREG(st.st_mode) ? 1 : 0;
+}

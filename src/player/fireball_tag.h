@@ -1,0 +1,17 @@
+// The hero's one fireball: thrown with fire power, bouncing on tile tops, dying at their sides.
+#pragma once
+
+struct fireball_tag {
+    float x = 0;
+    float y = 0;
+    float xstp = 0;
+    float ystp = 0;
+    int rstp = 0;
+    int rotation = 0;
+    int frame = 0;
+    int state = 0;
+
+    static void Create(int x, int y);
+    void update(int dx);
+    void collisions(int cell);
+};

@@ -1,0 +1,108 @@
+// The program's spine: start-up in its fixed order, the main loop that hands each frame to the
+// routine of the current game state, the suspend handling every screen repeats, and shut-down.
+#include "shell/globals.h"
+#include "shell/startup.h"
+
+void suspend_handling() {
+    if (!AppSuspended()) return;
+    if (game.music == 1) PauseChannel(music_channel);
+    // The game does nothing else while it is inactive.
+    while (AppSuspended()) Delay(10);
+    if (game.music == 1) ResumeChannel(music_channel);
+}
+
+void frame_end() {
+    Flip(-1);
+    suspend_handling();
+}
+
+void start_up() {
+    register_embedded_resources();
+    AppTitle("Varnoth");
+    Graphics(640, 480, 32, 60, 2);
+    AutoImageFlags(kMaskedImage | kDynamicImage);
+    demo_tag::Create();
+    joy_left_threshold = -1.0f;
+    joy_right_threshold = 1.0f;
+    game = game_tag{};
+    fireball = fireball_tag{};
+    map_tag::Create();
+    player_tag::Create();
+    monster_list.Clear();
+    specialfx_list.Clear();
+    specialitem_list.Clear();
+    elevator_list.Clear();
+    JoyCount();
+    HideMouse();
+    SeedRnd(MilliSecs());
+    game.sound = 1;
+    game.music = 1;
+    preload_demos();
+    game_tag::load_media();
+}
+
+void run_state_routine() {
+    switch (game.state) {
+        case game_tag::kPlay:
+            game_tag::play_game();
+            break;
+        case game_tag::kLevelIntro:
+            game_tag::level_intro();
+            break;
+        case game_tag::kGameOver:
+            game_tag::game_over();
+            break;
+        case game_tag::kLevelEnd:
+            game_tag::end_level();
+            break;
+        case game_tag::kDeath:
+            game_tag::tovo_death();
+            break;
+        case game_tag::kTitle:
+            game_tag::title_screen();
+            break;
+        case game_tag::kEnding:
+            game_tag::the_ending();
+            break;
+        default:
+            break;  // 7, quit: nothing runs
+    }
+}
+
+void after_logo() {
+    game.soundset = 1;
+    game.autoturbo = 1;
+    game.state = game_tag::kTitle;
+    hiscore_file(0);
+    game.scmx = 640;
+    game.scmy = 200;
+}
+
+void main_loop() {
+    for (;;) {
+        Cls();
+        ResetCollisions(0);
+        game_tag::key_inputs();
+        run_state_routine();
+        game_tag::display();
+        Flip(-1);
+        suspend_handling();
+        // Tested in this order; a later test is skipped once an earlier one ends the loop.
+        if (KeyHit(27)) break;
+        if (game.state == game_tag::kQuit) break;
+        if (AppTerminate()) break;
+    }
+    if (ChannelPlaying(music_channel)) {
+        StopChannel(music_channel);
+        Delay(500);
+    }
+    hiscore_file(1);
+    End();
+}
+
+void varnoth_main() {
+    start_up();
+    game_tag::show_logo();
+    after_logo();
+    main_loop();
+}

@@ -1,0 +1,21 @@
+// The program's entry into the game, shared by the desktop program and the headless runner.
+#pragma once
+
+// Registers the embedded resources (generated from resources/ by the build).
+void register_embedded_resources();
+
+// Start-up, the main loop and shut-down; returns only through End().
+[[noreturn]] void varnoth_main();
+
+// The start-up steps before the logo: resources, display, globals, demos, media. The headless
+// runner and the tests share them.
+void start_up();
+
+// The settings made after the logo: title state, top score, banner position.
+void after_logo();
+
+// The main loop until Escape, quit or a close request, then shut-down; never returns.
+[[noreturn]] void main_loop();
+
+// The main loop's dispatch of one frame to the routine of game.state.
+void run_state_routine();

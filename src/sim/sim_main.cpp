@@ -1,0 +1,176 @@
+// varnoth-sim: the real game from process start on the headless backend, with scripted input,
+// JSON state dumps and PNG shots. See the README for its arguments.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+#include "shell/globals.h"
+#include "shell/startup.h"
+#include "sim/input_script.h"
+#include "sim/state_dump.h"
+
+namespace {
+
+struct Options {
+    int frames = -1;
+    std::string input;
+    std::multimap<int, std::string> shots, dumps;
+    bool seed_set = false;
+    int seed = 1;
+    int start_level = 0, start_area = 0, start_players = 1;
+    std::string data;
+    bool no_draw = false;
+};
+
+[[noreturn]] void usage(const std::string& why) {
+    std::fprintf(stderr,
+                 "varnoth-sim: %s\n"
+                 "usage: varnoth-sim [--frames N] [--input FILE] [--shot FRAME:PATH]... "
+                 "[--dump FRAME:PATH]... [--seed N] [--start L.A[:P]] [--data DIR] [--no-draw]\n",
+                 why.c_str());
+    std::exit(2);
+}
+
+int number(const std::string& s, const char* what) {
+    char* end = nullptr;
+    long v = std::strtol(s.c_str(), &end, 10);
+    if (s.empty() || *end != 0) usage(std::string("bad number for ") + what + ": '" + s + "'");
+    return static_cast<int>(v);
+}
+
+void frame_and_path(const std::string& arg, const char* what,
+                    std::multimap<int, std::string>& out) {
+    size_t colon = arg.find(':');
+    if (colon == std::string::npos || colon + 1 == arg.size())
+        usage(std::string(what) + " wants FRAME:PATH, got '" + arg + "'");
+    int frame = number(arg.substr(0, colon), what);
+    if (frame < 1) usage(std::string(what) + " frames start at 1");
+    out.emplace(frame, arg.substr(colon + 1));
+}
+
+Options parse(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        auto next = [&]() -> std::string {
+            if (i + 1 >= argc) usage(a + " needs a value");
+            return argv[++i];
+        };
+        if (a == "--frames")
+            o.frames = number(next(), "--frames");
+        else if (a == "--input")
+            o.input = next();
+        else if (a == "--shot")
+            frame_and_path(next(), "--shot", o.shots);
+        else if (a == "--dump")
+            frame_and_path(next(), "--dump", o.dumps);
+        else if (a == "--seed")
+            o.seed_set = true, o.seed = number(next(), "--seed");
+        else if (a == "--data")
+            o.data = next();
+        else if (a == "--no-draw")
+            o.no_draw = true;
+        else if (a == "--start") {
+            std::string v = next();
+            int l = 0, ar = 0, p = 1;
+            char tail = 0;
+            int n = std::sscanf(v.c_str(), "%d.%d:%d%c", &l, &ar, &p, &tail);
+            if (n < 2 || n > 3 || l < 1 || l > 5 || ar < 1 || ar > 3 || p < 1 || p > 2)
+                usage("--start wants L.A or L.A:P with L 1..5, A 1..3, P 1..2, got '" + v + "'");
+            o.start_level = l, o.start_area = ar, o.start_players = p;
+        } else {
+            usage("unknown argument '" + a + "'");
+        }
+    }
+    if (o.no_draw && !o.shots.empty()) usage("--shot needs drawing: it cannot go with --no-draw");
+    return o;
+}
+
+std::vector<std::string> g_sounds;
+
+void write_file(const std::string& path, const std::string& text) {
+    std::string tmp = path + ".part";
+    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    if (!out || std::rename(tmp.c_str(), path.c_str()) != 0) {
+        std::remove(tmp.c_str());
+        std::fprintf(stderr, "varnoth-sim: cannot write %s\n", path.c_str());
+        std::exit(1);
+    }
+}
+
+// A new game as the title menu starts it, placed at the requested level and area.
+void begin_game_at(const Options& o) {
+    if (game.music == 1) PlaySound(snd_tilesong, music_channel);
+    game.players = o.start_players - 1;
+    game.curplayer = 0;
+    game.state = game_tag::kLevelIntro;
+    game_tag::start_new();
+    for (player_tag& p : player) p.level = o.start_level, p.area = o.start_area;
+    SetChannelVolume(music_channel, 0.4f);
+    FlushKeys();
+    FlushMouse();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options o = parse(argc, argv);
+    std::vector<InputEvent> events;
+    if (!o.input.empty()) {
+        std::ifstream in(o.input, std::ios::binary);
+        if (!in) usage("cannot read the input script " + o.input);
+        std::stringstream text;
+        text << in.rdbuf();
+        ScriptError error;
+        if (!parse_input_script(text.str(), events, error)) {
+            std::fprintf(stderr, "varnoth-sim: %s: %s\n", o.input.c_str(), error.message.c_str());
+            return 2;
+        }
+    }
+
+    HeadlessOptions h;
+    h.draw = !o.no_draw;
+    h.seed_set = true;
+    h.seed = o.seed_set ? o.seed : 1;
+    h.data_dir = o.data;
+    PlatformUseHeadless(h);
+    HeadlessQueueEvents(events);
+    SetFlipHook([&o](int frame) {
+        std::vector<std::string> s = TakeSoundEvents();
+        g_sounds.insert(g_sounds.end(), s.begin(), s.end());
+        auto shots = o.shots.equal_range(frame);
+        if (shots.first != shots.second) {
+            std::vector<uint8_t> rgb;
+            ReadBackBuffer(rgb);
+            for (auto it = shots.first; it != shots.second; ++it) {
+                if (!WritePng(it->second, rgb, 640, 480)) {
+                    std::fprintf(stderr, "varnoth-sim: cannot write %s\n", it->second.c_str());
+                    std::exit(1);
+                }
+            }
+        }
+        auto dumps = o.dumps.equal_range(frame);
+        for (auto it = dumps.first; it != dumps.second; ++it) {
+            write_file(it->second, dump_state_json(frame, MilliSecs(), g_sounds));
+            g_sounds.clear();
+        }
+        if (o.dumps.empty()) g_sounds.clear();
+        if (o.frames >= 0 && frame >= o.frames) std::exit(0);
+    });
+    if (o.frames == 0) return 0;
+
+    if (o.start_level > 0) {
+        start_up();
+        after_logo();
+        begin_game_at(o);
+        main_loop();
+    }
+    varnoth_main();
+}

@@ -1,0 +1,122 @@
+// The real game on the headless backend for tests: started once per test process, reset to
+// its start-up values before every test.
+#include "support/test_game.h"
+
+#include "shell/startup.h"
+
+namespace {
+
+bool g_started = false;
+
+void apply(const std::string& control, InputAction action) {
+    InputEvent e;
+    e.action = action;
+    e.control = control;
+    HeadlessApply(e);
+}
+
+}  // namespace
+
+void fresh_game(bool draw) {
+    (void)draw;  // the test process always draws, so shots and pixel checks work everywhere
+    if (!g_started) {
+        HeadlessOptions o;
+        o.draw = true;
+        o.data_dir = VARNOTH_BINARY_DIR;
+        PlatformUseHeadless(o);
+        start_up();
+        g_started = true;
+    }
+    the_state = game_state{};
+    demo_tag::Create();
+    joy_left_threshold = -1.0f;
+    joy_right_threshold = 1.0f;
+    map_tag::Create();
+    player_tag::Create();
+    game.sound = 1;
+    game.music = 1;
+    game.soundset = 1;
+    game.autoturbo = 1;
+    game.state = game_tag::kTitle;
+    game.scmx = 640;
+    game.scmy = 200;
+    SeedRnd(1234);
+    for (const char* c : {"left", "right", "up", "down", "jump", "turbo", "space", "escape",
+                          "mouse1", "mouse2", "joy-left", "joy-up", "joy0", "joy1", "joy2", "joy7"})
+        release(c);
+    FlushKeys();
+    FlushMouse();
+    while (JoyHit(0, 0) || JoyHit(1, 0) || JoyHit(2, 0) || JoyHit(7, 0)) {
+    }
+    MoveMouse(320, 0);
+    SetBlend(1);
+    SetAlpha(1);
+    SetTransform(0, 1, 1);
+    SetColor(255, 255, 255);
+    ResetCollisions(0);
+    TakeSoundEvents();
+}
+
+void enter_area(int level, int area) {
+    game.players = 0;
+    game.curplayer = 0;
+    game_tag::start_new();
+    player_tag& p = player[0];
+    p.level = level;
+    p.area = area;
+    if (area == 3) p.power = 0;
+    game.item = 0;
+    game_tag::destroy_all();
+    map_tag::Load(level, area);
+    map_tag::initialize();
+    p.rotation = 0;
+    game.state = game_tag::kPlay;
+    FlushKeys();
+    FlushMouse();
+    TakeSoundEvents();
+}
+
+int play_frames(int n) {
+    int run = 0;
+    while (run < n && game.state == game_tag::kPlay) {
+        Cls();
+        ResetCollisions(0);
+        game_tag::play_game();
+        game_tag::display();
+        Flip(-1);
+        ++run;
+    }
+    return run;
+}
+
+void hold(const std::string& control) {
+    apply(control, InputAction::kPress);
+}
+void release(const std::string& control) {
+    apply(control, InputAction::kRelease);
+}
+void tap(const std::string& control) {
+    apply(control, InputAction::kTap);
+}
+
+std::vector<std::string> sounds_played() {
+    return TakeSoundEvents();
+}
+
+map_tag& cell(int col, int row) {
+    return map_cells[row * map_tag::kColumns + col];
+}
+
+void clear_grid() {
+    for (map_tag& c : map_cells) {
+        c.tile1 = c.tile2 = c.objectid = c.hidden = c.hiddenwall = 0;
+        c.yoffset = c.framectr = c.framedly = c.rotation = 0;
+        c.multitmr = 1;
+    }
+}
+
+void set_cell(int col, int row, int tile1, int tile2) {
+    map_tag& c = cell(col, row);
+    c.tile1 = tile1;
+    c.tile2 = tile2;
+}
