@@ -1,0 +1,108 @@
+// Prints the speed and memory figures of the engine and the runner: media loading, a busy
+// headless frame, one collision test, resident memory after start-up, the runner's start and
+// its no-draw frame rate. Run: build/varnoth-bench
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "platform/backend.h"
+#include "shell/globals.h"
+#include "shell/startup.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double ms_since(Clock::time_point t) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
+}
+
+long resident_kib() {
+    std::ifstream in("/proc/self/status");
+    std::string key;
+    while (in >> key) {
+        if (key == "VmRSS:") {
+            long kib = 0;
+            in >> kib;
+            return kib;
+        }
+        in.ignore(1 << 20, '\n');
+    }
+    return -1;
+}
+
+double time_command(const std::string& cmd) {
+    auto t = Clock::now();
+    int rc = std::system(cmd.c_str());
+    if (rc != 0) std::fprintf(stderr, "bench: '%s' failed (%d)\n", cmd.c_str(), rc);
+    return ms_since(t);
+}
+
+void BM_BusyFrame(benchmark::State& state) {
+    for (auto _ : state) {
+        Cls();
+        for (int i = 0; i < 500; ++i) {
+            int mode = i % 4;
+            SetBlend(mode == 0 ? 1 : (mode == 1 ? 3 : (mode == 2 ? 1 : 2)));
+            SetAlpha(mode == 1 ? 0.5f : 1.0f);
+            if (i % 5 == 0) SetTransform(static_cast<float>(i), 1.2f, 0.8f);
+            DrawImage(img_sprites, static_cast<float>((i * 37) % 640),
+                      static_cast<float>((i * 53) % 480), i % 127);
+            if (i % 5 == 0) SetTransform(0, 1, 1);
+        }
+        SetBlend(1);
+        SetAlpha(1);
+        DrawText("Score 123456 Top 999999 Magic 42 Lives 3", 10, 10);  // 40 glyphs
+        Flip(0);
+    }
+}
+BENCHMARK(BM_BusyFrame)->Unit(benchmark::kMillisecond);
+
+void BM_ImagesCollide(benchmark::State& state) {
+    int x = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            ImagesCollide(img_sprites, 100, 100, 30, img_sprites, 120 + (x & 15), 110, 57));
+        ++x;
+    }
+}
+BENCHMARK(BM_ImagesCollide)->Unit(benchmark::kNanosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string sim = std::string(VARNOTH_BINARY_DIR) + "/varnoth-sim";
+    double first_frame = time_command(sim + " --frames 1 > /dev/null");
+    double nodraw = time_command(sim + " --no-draw --start 1.1 --frames 20000 > /dev/null");
+
+    HeadlessOptions o;
+    o.draw = true;
+    o.data_dir = VARNOTH_BINARY_DIR;
+    PlatformUseHeadless(o);
+    register_embedded_resources();
+    Graphics(640, 480, 32, 60, 2);
+    AutoImageFlags(kMaskedImage | kDynamicImage);
+    auto t = Clock::now();
+    game_tag::load_media();
+    double load = ms_since(t);
+    long rss = resident_kib();
+
+    std::printf("load_media:                    %8.1f ms   (target <= 200 ms)\n", load);
+    std::printf("resident memory after start:   %8.1f MiB  (target <= 100 MiB)\n", rss / 1024.0);
+    std::printf("runner start to first frame:   %8.1f ms   (target <= 300 ms, includes exit)\n",
+                first_frame);
+    std::printf(
+        "runner no-draw play frames:    %8.0f /s   (target >= 10000 /s; 20000 frames"
+        " incl. start-up)\n",
+        20000.0 / (nodraw / 1000.0));
+    std::fflush(stdout);
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,123 @@
+// The headless runner as a program: its input scripts, frame numbering, dumps and shots, and
+// that identical arguments give identical results with or without drawing.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "sim/input_script.h"
+
+namespace {
+
+const std::string kSim = std::string(VARNOTH_BINARY_DIR) + "/varnoth-sim";
+
+std::string temp(const std::string& name) {
+    return ::testing::TempDir() + "varnoth_sim_" + name;
+}
+
+int run(const std::string& args, std::string* err = nullptr) {
+    std::string errfile = temp("stderr.txt");
+    int status = std::system((kSim + " " + args + " 2>" + errfile).c_str());
+    if (err) {
+        std::ifstream in(errfile);
+        std::stringstream s;
+        s << in.rdbuf();
+        *err = s.str();
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void write(const std::string& path, const std::string& text) {
+    std::ofstream(path) << text;
+}
+
+}  // namespace
+
+TEST(InputScript, ParsesEveryActionAndControlAndNamesBadLines) {
+    std::string script =
+        "# a comment\n\n"
+        "1 press left\n2 release right\n3 tap jump\n4 tap turbo\n5 tap space\n6 tap escape\n"
+        "7 tap f1\n7 tap f2\n7 tap f3\n7 tap f11\n8 tap mouse1\n8 tap mouse2\n9 press mouse 10 20\n"
+        "10 press joy-left\n10 press joy-right\n10 press joy-up\n10 press joy-down\n"
+        "11 tap joy0\n11 tap joy7\n12 tap close\n13 tap suspend\n14 tap resume\n15 tap up\n15 tap "
+        "down\n";
+    std::vector<InputEvent> events;
+    ScriptError error;
+    ASSERT_TRUE(parse_input_script(script, events, error)) << error.message;
+    ASSERT_EQ(events.size(), 24u);
+    EXPECT_EQ(events[0].frame, 1);
+    EXPECT_EQ(events[0].action, InputAction::kPress);
+    EXPECT_EQ(events[1].action, InputAction::kRelease);
+    EXPECT_EQ(events[2].action, InputAction::kTap);
+    EXPECT_EQ(events[12].control, "mouse");
+    EXPECT_EQ(events[12].x, 10);
+    EXPECT_EQ(events[12].y, 20);
+
+    for (const char* bad : {"0 tap jump", "x tap jump", "3 hold jump", "3 tap jumpp", "3 tap",
+                            "3 press mouse 10", "3 tap jump extra", "3 press mouse a b"}) {
+        std::vector<InputEvent> ev;
+        ScriptError e;
+        EXPECT_FALSE(parse_input_script(std::string("# ok\n1 tap jump\n") + bad + "\n", ev, e))
+            << bad;
+        EXPECT_EQ(e.line, 3) << bad;
+        EXPECT_NE(e.message.find("line 3"), std::string::npos) << e.message;
+    }
+}
+
+TEST(Sim, RefusesBadArgumentsAndScriptsWithStatusTwo) {
+    std::string script = temp("bad.txt");
+    write(script, "1 tap jump\n2 tap nothing\n");
+    std::string err;
+    EXPECT_EQ(run("--frames 5 --input " + script, &err), 2);
+    EXPECT_NE(err.find("line 2"), std::string::npos) << err;
+    EXPECT_EQ(run("--frames 5 --no-draw --shot 3:" + temp("x.png"), &err), 2);
+    EXPECT_NE(err.find("--no-draw"), std::string::npos) << err;
+    EXPECT_EQ(run("--start 6.1 --frames 2"), 2);
+    EXPECT_EQ(run("--bogus"), 2);
+}
+
+TEST(Sim, CountsEveryFrameFromTheLogoOnAndDumpsEveryKey) {
+    std::string dump = temp("logo.json");
+    ASSERT_EQ(run("--frames 3 --dump 3:" + dump), 0);
+    std::string text = slurp(dump);
+    for (const char* key :
+         {"\"frame\":3", "\"millisecs\"", "\"game\"", "\"player\"", "\"fireball\"",
+          "\"monster_list\"", "\"specialitem_list\"", "\"elevator_list\"", "\"specialfx_list\"",
+          "\"demo_playing\"", "\"demo_pos\"", "\"demo_next\"", "\"map_cells\"", "\"tile1\"",
+          "\"tile2\"", "\"x0\"", "\"other\"", "\"sounds\"", "play snd_tilesong music_channel"})
+        EXPECT_NE(text.find(key), std::string::npos) << key;
+    // The logo waits a second before its first frame, and each of its frames takes 50 ms more.
+    EXPECT_NE(text.find("\"state\":0"), std::string::npos) << "the logo is still showing";
+}
+
+TEST(Sim, StartLandsInTheAnnouncementOfTheAreaAsked) {
+    std::string dump = temp("start.json");
+    ASSERT_EQ(run("--start 2.3:2 --no-draw --frames 1 --dump 1:" + dump), 0);
+    std::string text = slurp(dump);
+    EXPECT_NE(text.find("\"game\":{\"state\":2,"), std::string::npos) << text.substr(0, 200);
+    EXPECT_NE(text.find("\"players\":1"), std::string::npos);
+    EXPECT_NE(text.find("\"level\":2,\"area\":3"), std::string::npos);
+}
+
+TEST(Sim, IdenticalRunsGiveIdenticalResultsAndDrawingChangesNoState) {
+    std::string script = temp("walk.txt");
+    write(script, "1 press right\n40 tap jump\n90 tap jump\n150 release right\n");
+    std::string args = "--start 1.1 --input " + script + " --frames 420 --dump 420:";
+    ASSERT_EQ(run(args + temp("a.json") + " --shot 420:" + temp("a.png")), 0);
+    ASSERT_EQ(run(args + temp("b.json") + " --shot 420:" + temp("b.png")), 0);
+    ASSERT_EQ(run(args + temp("c.json") + " --no-draw"), 0);
+    std::string a = slurp(temp("a.json"));
+    ASSERT_FALSE(a.empty());
+    EXPECT_EQ(a, slurp(temp("b.json")));
+    EXPECT_EQ(slurp(temp("a.png")), slurp(temp("b.png")));
+    EXPECT_EQ(a, slurp(temp("c.json"))) << "no-draw must not change the game";
+}

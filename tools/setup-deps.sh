@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian/Ubuntu packages that building, playing and testing Varnoth need,
+# skipping those already present; uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+    build-essential cmake pkg-config
+    libsdl2-dev libsdl2-mixer-dev libpng-dev zlib1g-dev libfreetype-dev
+    libvorbis-dev libogg-dev libgl-dev libegl-dev libgl1-mesa-dri
+    libgtest-dev libbenchmark-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "setup: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+    sudo=sudo
+fi
+echo "setup: installing ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
