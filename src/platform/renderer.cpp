@@ -166,7 +166,9 @@ void flush() {
 void quad(GLuint texture, float x, float y, float left, float top, float w, float h, float u0,
           float v0, float u1, float v1) {
     const plat::DrawState& s = plat::draw_state();
-    if (texture != gl.batch_texture || s.blend != gl.batch_blend) {
+    // Mask and solid share one OpenGL state: they differ only in the per-vertex alpha test.
+    auto gl_mode = [](int b) { return b == 2 ? 1 : b; };
+    if (texture != gl.batch_texture || gl_mode(s.blend) != gl_mode(gl.batch_blend)) {
         flush();
         gl.batch_texture = texture;
         gl.batch_blend = s.blend;
