@@ -121,3 +121,19 @@ TEST(Sim, IdenticalRunsGiveIdenticalResultsAndDrawingChangesNoState) {
     EXPECT_EQ(slurp(temp("a.png")), slurp(temp("b.png")));
     EXPECT_EQ(a, slurp(temp("c.json"))) << "no-draw must not change the game";
 }
+
+TEST(Sim, EscapeEndsTheGameAndTheTopScoreIsWrittenBesideTheProgram) {
+    std::string dir = temp("home");
+    std::system(("rm -rf " + dir + " && mkdir -p " + dir + "/data").c_str());
+    std::string script = temp("escape.txt");
+    write(script, "200 tap escape\n");  // on the title, after the logo
+    // Escape ends the run long before the frame limit, with the normal shut-down.
+    ASSERT_EQ(run("--no-draw --data " + dir + " --input " + script + " --frames 5000"), 0);
+    std::string score = slurp(dir + "/data/hiscore.dat");
+    EXPECT_EQ(score.size(), 4u);
+
+    // Without a data folder there is nothing to write into: the game still ends normally.
+    std::system(("rm -rf " + dir + "/data").c_str());
+    EXPECT_EQ(run("--no-draw --data " + dir + " --input " + script + " --frames 5000"), 0);
+    EXPECT_EQ(slurp(dir + "/data/hiscore.dat"), "");
+}
