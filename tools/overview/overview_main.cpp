@@ -1,0 +1,123 @@
+// Draws each whole map, 5600 x 480, through the game's own cell drawing, with the monsters,
+// lifts, the start and the cauldron marked where the map places them.
+// Usage: varnoth-overview OUTDIR [L.A ...]   (writes OUTDIR/overview_L.A.png)
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+#include "shell/globals.h"
+#include "shell/startup.h"
+
+namespace {
+
+constexpr int kWorldW = map_tag::kColumns * map_tag::kCellSize;
+
+bool is_marked(int code) {
+    switch (code) {
+        case 12:
+        case 13:
+        case 26:
+        case 27:
+        case 30:
+        case 39:
+        case 57:
+        case 59:
+        case 61:
+        case 64:
+        case 67:
+        case 69:
+        case 71:
+        case 73:
+        case 76:
+        case 81:
+        case 83:
+        case 87:
+        case 88:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void draw_marker(int code, float x, float y) {
+    // A translucent box shows where each object starts, whatever its picture looks like.
+    SetBlend(3);
+    SetAlpha(0.35f);
+    SetColor(255, 40, 40);
+    DrawRect(x - 20, y - 20, 40, 40);
+    SetColor(255, 255, 255);
+    SetAlpha(1.0f);
+    SetBlend(1);
+    if (code == 12 || code == 13) SetScale(2.0f, 1.0f);
+    if (code == 39) SetScale(1.6f, 1.2f);
+    DrawImage(img_sprites, x, code == 39 ? y - 3 : y, code);
+    SetScale(1, 1);
+}
+
+bool draw_map(int level, int area, const std::string& path) {
+    game_tag::destroy_all();
+    if (!map_tag::Load(level, area)) {
+        std::fprintf(stderr, "varnoth-overview: map %d.%d is missing or short\n", level, area);
+        return false;
+    }
+    std::vector<int> codes(map_tag::kCells);
+    for (int i = 0; i < map_tag::kCells; ++i) codes[i] = map_cells[i].tile2;
+    map_tag::initialize();
+
+    std::vector<uint8_t> world(static_cast<size_t>(kWorldW) * 480 * 3, 0);
+    for (int chunk = 0; chunk * 640 < kWorldW; ++chunk) {
+        Cls();
+        for (int i = 0; i < map_tag::kCells; ++i)
+            map_cells[i].x = 20.0f + 40.0f * (i % map_tag::kColumns) - 640.0f * chunk;
+        for (map_tag& c : map_cells) c.update(0);
+        for (int i = 0; i < map_tag::kCells; ++i) {
+            float x = map_cells[i].x, y = map_cells[i].y;
+            if (is_marked(codes[i]) && x > -40 && x < 680) draw_marker(codes[i], x, y);
+        }
+        std::vector<uint8_t> rgb;
+        if (!ReadBackBuffer(rgb)) return false;
+        int width = std::min(640, kWorldW - chunk * 640);
+        for (int y = 0; y < 480; ++y)
+            std::copy(rgb.begin() + (y * 640) * 3, rgb.begin() + (y * 640 + width) * 3,
+                      world.begin() + (static_cast<size_t>(y) * kWorldW + chunk * 640) * 3);
+    }
+    if (!WritePng(path, world, kWorldW, 480)) {
+        std::fprintf(stderr, "varnoth-overview: cannot write %s\n", path.c_str());
+        return false;
+    }
+    std::printf("%s\n", path.c_str());
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: varnoth-overview OUTDIR [L.A ...]\n");
+        return 2;
+    }
+    HeadlessOptions o;
+    PlatformUseHeadless(o);
+    start_up();
+    std::vector<std::pair<int, int>> maps;
+    for (int i = 2; i < argc; ++i) {
+        int l = 0, a = 0;
+        if (std::sscanf(argv[i], "%d.%d", &l, &a) != 2 || l < 1 || l > 5 || a < 1 || a > 3) {
+            std::fprintf(stderr, "varnoth-overview: '%s' is not a map L.A\n", argv[i]);
+            return 2;
+        }
+        maps.emplace_back(l, a);
+    }
+    if (maps.empty())
+        for (int l = 1; l <= 5; ++l)
+            for (int a = 1; a <= 3; ++a) maps.emplace_back(l, a);
+    bool ok = true;
+    for (auto [l, a] : maps)
+        ok = draw_map(l, a,
+                      std::string(argv[1]) + "/overview_" + std::to_string(l) + "." +
+                          std::to_string(a) + ".png") &&
+             ok;
+    std::fflush(stdout);
+    std::_Exit(ok ? 0 : 1);
+}
