@@ -1,0 +1,14 @@
+// Writes a canvas as an 8-bit RGB PNG with fixed settings and no time stamp, so the same
+// picture always gives the same bytes.
+#pragma once
+
+#include <string>
+
+#include "canvas.h"
+
+namespace artgen {
+
+// Throws ArtError naming the path when the file cannot be written.
+void write_png(const std::string& path, const Canvas& c);
+
+}  // namespace artgen
