@@ -1,0 +1,49 @@
+// The level catalogue: the fixed cells and exact counts every one of the fifteen maps must have,
+// and the counting of each figure from a grid (how each figure is counted is in
+// assets/maps/README.md).
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "map_grid.h"
+
+namespace mapc {
+
+enum Figure {
+    kLiquid,
+    kBricks,
+    kBonus,
+    kContents,
+    kHidden,
+    kTokens,
+    kHLifts,
+    kVLifts,
+    kMonsters,
+    kHiddenWalls,
+    kRunes,
+    kLanterns,
+    kFakes,
+    kFigureCount
+};
+
+struct CatalogueEntry {
+    int level, area;
+    int start_col, start_row;
+    int cauldron_col, cauldron_row;
+    int item_code, item_col, item_row;  // item_code 0: no magic item in this area
+    std::array<int, kFigureCount> counts;
+};
+
+const std::vector<CatalogueEntry>& catalogue();
+const char* figure_name(Figure f);
+std::array<int, kFigureCount> count_figures(const MapGrid& grid);
+
+// Columns 0..15 of map 1.1, as tile1 and tile2 per cell.
+struct FirstScreen {
+    std::array<std::array<int, 16>, kRows> tile1, tile2;
+};
+const FirstScreen& first_screen_1_1();
+
+}  // namespace mapc
