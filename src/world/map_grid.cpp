@@ -1,0 +1,54 @@
+// The cell grid: making the 1680 reusable cell records, emptying them between areas, and
+// filling them from an embedded map (two ignored header words, then tile1/tile2 per cell).
+#include <string>
+
+#include "shell/globals.h"
+
+void map_tag::Create() {
+    for (map_tag& c : map_cells) c = map_tag{};
+}
+
+// Only the codes and flags go: positions, spin, animation counters, a rising block's offset
+// and the multi-reward timer carry over until the next area is loaded and initialised.
+void map_tag::reset() {
+    for (map_tag& c : map_cells) {
+        c.tile1 = 0;
+        c.tile2 = 0;
+        c.objectid = 0;
+        c.hidden = 0;
+        c.hiddenwall = 0;
+    }
+}
+
+bool map_tag::Load(int level, int area) {
+    const std::string name =
+        "incbin::maps\\tovomap" + std::to_string(level) + "." + std::to_string(area);
+    TStream* stream = ReadFile(name);
+    if (stream == nullptr) return false;
+    // A short resource would leave part of the grid from the last area; refuse it whole.
+    if (StreamRemaining(stream) < static_cast<size_t>(kFileBytes)) {
+        CloseStream(stream);
+        return false;
+    }
+    // The grid is always 140 x 12, whatever the header claims.
+    ReadInt(stream);
+    ReadInt(stream);
+    int col = 0;
+    float x = 20;
+    float y = 20;
+    for (map_tag& c : map_cells) {
+        c.tile1 = ReadInt(stream);
+        c.tile2 = ReadInt(stream);
+        c.x = x;
+        c.y = y;
+        ++col;
+        x += kCellSize;
+        if (col > kColumns - 1) {
+            col = 0;
+            x = 20;
+            y += kCellSize;
+        }
+    }
+    CloseStream(stream);
+    return true;
+}
