@@ -1,0 +1,60 @@
+// The commands that work beside the hero's controls: F1 reset to the title, F2 effects,
+// F3 music, and the pause on Space or joystick button 2 during play.
+#include "shell/globals.h"
+
+namespace {
+constexpr int kKeyF1 = 112;
+constexpr int kKeyF2 = 113;
+constexpr int kKeyF3 = 114;
+constexpr int kKeySpace = 32;
+constexpr int kPausePollMs = 10;  // keeps a pause from spinning a core
+
+void toggle(int& flag) {
+    ++flag;
+    if (flag > 1) flag = 0;
+}
+
+void pause_game() {
+    // The main loop cleared the back buffer just before, so only the message shows.
+    draw_shadow_text(325, 200, 0, 255, 0, "** Paused **", 1);
+    Flip(-1);
+    for (;;) {
+        if (KeyHit(kKeySpace) || JoyHit(0, 0) || JoyHit(2, 0)) return;
+        if (AppTerminate()) {
+            game.state = game_tag::kQuit;
+            return;
+        }
+        Delay(kPausePollMs);
+    }
+}
+}  // namespace
+
+void game_tag::key_inputs() {
+    // Every key is asked first, so a press is used up even where its command does not apply.
+    if (KeyHit(kKeyF1)) {
+        Cls();
+        Flip(-1);
+        Delay(1000);
+        Cls();
+        game.scmx = 640;
+        game.scmy = 200;
+        demo_next = 1;
+        demo_playing = 0;
+        demo_pos = 0;
+        game.curplayer = 0;
+        game.state = kTitle;
+    }
+    if (KeyHit(kKeyF2) && demo_playing != 1) toggle(game.sound);
+    if (KeyHit(kKeyF3)) {
+        toggle(game.music);
+        // Paused and resumed, never restarted, so the tune goes on where it stopped.
+        if (game.music == 1) {
+            ResumeChannel(music_channel);
+        } else {
+            PauseChannel(music_channel);
+        }
+    }
+    if ((KeyHit(kKeySpace) || JoyHit(2, 0)) && game.state == kPlay && demo_playing == 0) {
+        pause_game();
+    }
+}
