@@ -154,6 +154,19 @@ void advance_clock(int ms) {
     if (ms > 0) d.virtual_ms += ms;
 }
 
+SavedClock clock_save() {
+    return SavedClock{d.virtual_ms, d.frames, d.delay_streak, d.stalled_ms, d.next, d.accumulator};
+}
+
+void clock_load(const SavedClock& s) {
+    d.virtual_ms = s.virtual_ms;
+    d.frames = s.frames;
+    d.delay_streak = s.delay_streak;
+    d.stalled_ms = s.stalled_ms;
+    d.next = s.next;
+    d.accumulator = s.accumulator;
+}
+
 void picture_rect(int ww, int wh, int& ox, int& oy, int& w, int& h) {
     // The largest whole factor that fits, centred on black; a window smaller than the picture
     // shrinks it to fit instead.
@@ -354,6 +367,8 @@ void Flip(int sync) {
         plat::picture_rect(ww, wh, ox, oy, w, h);
         plat::renderer_present(ww, wh, ox, oy, w, h);
         SDL_GL_SwapWindow(d.window);
+    } else if (plat::config().headless && plat::config().draw) {
+        plat::renderer_end_frame();
     }
 }
 

@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <deque>
 #include <map>
+#include <type_traits>
 
 #include "platform/internal.h"
 
@@ -29,6 +31,7 @@ struct InputState {
     bool joy_scripted = false;
 };
 InputState in;
+static_assert(std::is_trivially_copyable_v<InputState>, "saved as plain bytes");
 
 SDL_GameController* g_pad = nullptr;
 SDL_Joystick* g_stick = nullptr;
@@ -168,6 +171,19 @@ bool input_pull_next_group() {
         HeadlessApply(e);
     }
     return true;
+}
+
+SavedInput input_save() {
+    SavedInput s;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&in);
+    s.devices.assign(bytes, bytes + sizeof in);
+    s.queue.assign(g_queue.begin(), g_queue.end());
+    return s;
+}
+
+void input_load(const SavedInput& saved) {
+    if (saved.devices.size() == sizeof in) std::memcpy(&in, saved.devices.data(), sizeof in);
+    g_queue.assign(saved.queue.begin(), saved.queue.end());
 }
 
 }  // namespace plat

@@ -101,6 +101,8 @@ void renderer_grab(TImage* image, int x, int y, int frame);
 bool renderer_read(std::vector<uint8_t>& rgb);
 void renderer_present(int window_w, int window_h, int ox, int oy, int w, int h);
 void renderer_flush();
+// Hands a headless frame to the driver, which has no swap to learn of it from.
+void renderer_end_frame();
 
 // Display (display.cpp).
 void pump_events();  // every input query calls this first
@@ -120,6 +122,13 @@ void input_before_query();
 bool input_pull_next_group();
 void input_joy_device_event();
 void input_reset_devices();
+// The device state and the scripted events still queued, for SavePlatformState.
+struct SavedInput {
+    std::vector<unsigned char> devices;
+    std::vector<InputEvent> queue;
+};
+SavedInput input_save();
+void input_load(const SavedInput& saved);
 
 // Audio (audio.cpp).
 bool audio_init();
@@ -129,6 +138,12 @@ void audio_shutdown();
 // Clock (display.cpp).
 int now_ms();
 void advance_clock(int ms);
+// The virtual clock, the frame count and the pacing of Flip, for SavePlatformState.
+struct SavedClock {
+    int virtual_ms = 0, frames = 0, delay_streak = 0, stalled_ms = 0, next = 0, accumulator = 0;
+};
+SavedClock clock_save();
+void clock_load(const SavedClock& saved);
 
 // The default font used before SetImageFont.
 TImageFont* default_font();

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <list>
+#include <memory>
 #include <string>
 
 // ---------------------------------------------------------------------------------------------
@@ -116,6 +117,16 @@ double Rnd(double a = 1.0, double b = 0.0);
 int Rand(int a, int b = 1);
 int32_t RndState();
 void SetRndState(int32_t state);
+
+// ---------------------------------------------------------------------------------------------
+// The machine's side of a running game that decides later frames: held keys, joystick and mouse
+// buttons with their uncounted hits, the mouse position, scripted input still to come, the clock,
+// frame count and pacing, the drawing state and the random generator. A tool saves it with the
+// game's own state to run the same frames again from there.
+struct TPlatformState;
+std::shared_ptr<const TPlatformState> SavePlatformState();
+// Puts everything back as saved; the null object changes nothing.
+void LoadPlatformState(const TPlatformState* state);
 
 // ---------------------------------------------------------------------------------------------
 // Files, streams and embedded data. "incbin::NAME" opens an embedded block; other paths are

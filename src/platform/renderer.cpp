@@ -26,6 +26,7 @@ struct Gl {
     GLuint batch_texture = 0;
     int batch_blend = 1;
     bool ready = false;
+    GLsync in_flight = nullptr;  // the headless frame the driver may still be drawing
 };
 Gl gl;
 
@@ -369,6 +370,20 @@ bool renderer_read(std::vector<uint8_t>& rgb) {
 
 void renderer_flush() {
     flush();
+}
+
+void renderer_end_frame() {
+    if (!gl.ready) return;
+    flush();
+    // Without a swap nothing throttles the driver: a software rasteriser queues frame after
+    // frame faster than it draws them and its memory grows without bound. One frame may be in
+    // flight while the next is built; the one before must be finished.
+    if (gl.in_flight) {
+        glClientWaitSync(gl.in_flight, GL_SYNC_FLUSH_COMMANDS_BIT, GL_TIMEOUT_IGNORED);
+        glDeleteSync(gl.in_flight);
+    }
+    gl.in_flight = glFenceSync(GL_SYNC_GPU_COMMANDS_COMPLETE, 0);
+    glFlush();
 }
 
 void renderer_present(int window_w, int window_h, int ox, int oy, int w, int h) {
