@@ -33,38 +33,51 @@ constexpr int kBannerTop = 200;
 constexpr int kBannerBottom = 220;
 constexpr int kBannerEntryX = 640;
 
-// Waits, without spinning, until the stick leaves a full deflection (or the window closes).
-void wait_stick_leaves(float deflection) {
-    while (JoyY(0) == deflection && !AppTerminate()) Delay(kWaitPollMs);
+// Waits, without spinning, until the stick leaves a full deflection. True when the window was
+// closed meanwhile: asking for a close request uses it up, so the caller must act on it.
+bool wait_stick_leaves(float deflection) {
+    while (JoyY(0) == deflection) {
+        if (AppTerminate()) return true;
+        Delay(kWaitPollMs);
+    }
+    return false;
+}
+
+// The same for joystick button 0 after a choice.
+bool wait_button_released() {
+    while (JoyDown(0, 0) != 0) {
+        if (AppTerminate()) return true;
+        Delay(kWaitPollMs);
+    }
+    return false;
 }
 
 int next_recording(int n) {
     return n + 1 > kRecordings ? 1 : n + 1;
 }
 
-// Starts recording demo_next on its map. Returns false, leaving the menu as it was apart from
-// moving on to the next recording, when the recording or its map cannot be read.
+// Starts recording demo_next on its map. A recording that cannot be read is skipped: the menu
+// stays as it was, the effects setting untouched, and the next demo tries the next recording.
 bool start_demo() {
+    const int n = demo_next;
+    demo_next = next_recording(n);
+    // A refused file leaves the demo buffer as it was, so it can be tried before anything else.
+    if (!demo_tag::Load(".0" + std::to_string(n))) return false;
     game.soundset = game.sound;
     game.sound = 0;
     demo_pos = 0;
     demo_playing = 1;
-    const int n = demo_next;
-    bool ready = demo_tag::Load(".0" + std::to_string(n));
-    if (ready) {
-        game_tag::start_new();
-        map_tag::reset();
-        game.savesc = player[0].score;
-        ready = map_tag::Load(kDemoLevel, n);
-        if (ready) map_tag::initialize();
-    }
-    demo_next = next_recording(n);
-    if (!ready) {
+    game_tag::start_new();
+    map_tag::reset();
+    game.savesc = player[0].score;
+    if (!map_tag::Load(kDemoLevel, n)) {
         demo_playing = 0;
         demo_pos = 0;
         game.sound = game.soundset;
+        return false;
     }
-    return ready;
+    map_tag::initialize();
+    return true;
 }
 
 // Left the menu by a move: the idle count restarts, the mouse follows, the hand is heard.
@@ -161,12 +174,18 @@ void game_tag::title_screen() {
             if ((KeyHit(kKeyDown) || JoyY(0) == joy_down_threshold) && sel < kLastEntry) {
                 ++sel;
                 menu_moved(sel);
-                wait_stick_leaves(joy_down_threshold);
+                if (wait_stick_leaves(joy_down_threshold)) {
+                    game.state = kQuit;
+                    return;
+                }
             }
             if ((KeyHit(kKeyUp) || JoyY(0) == joy_up_threshold) && sel > 0) {
                 --sel;
                 menu_moved(sel);
-                wait_stick_leaves(joy_up_threshold);
+                if (wait_stick_leaves(joy_up_threshold)) {
+                    game.state = kQuit;
+                    return;
+                }
             }
             if (KeyHit(kKeyJump) || JoyHit(0, 0) || MouseHit(1)) break;
         }
@@ -189,5 +208,6 @@ void game_tag::title_screen() {
     play_effect(snd_hidden);
     FlushKeys();
     FlushMouse();
-    while (JoyDown(0, 0) && !AppTerminate()) Delay(kWaitPollMs);
+    // Asking used the close request up, so it becomes the quit the main loop would have made.
+    if (wait_button_released()) game.state = kQuit;
 }

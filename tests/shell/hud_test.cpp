@@ -86,3 +86,89 @@ TEST(Hud, CentredTextIsPlacedByHalfItsWidth) {
     EXPECT_GE(x, expected);
     EXPECT_LT(x, expected + 6);
 }
+
+namespace {
+// The part of a picture inside [x0, x1) x [y0, y1).
+std::vector<uint8_t> region(const std::vector<uint8_t>& rgb, int x0, int x1, int y0, int y1) {
+    std::vector<uint8_t> out;
+    for (int y = y0; y < y1; ++y) {
+        const auto row = rgb.begin() + (static_cast<ptrdiff_t>(y) * 640 + x0) * 3;
+        out.insert(out.end(), row, row + (x1 - x0) * 3);
+    }
+    return out;
+}
+
+// Texts alone on a black picture, printed the way the HUD prints.
+struct Text {
+    int x, y, r, g, b;
+    std::string text;
+};
+std::vector<uint8_t> text_picture(const std::vector<Text>& texts) {
+    Cls();
+    for (const Text& t : texts) draw_shadow_text(t.x, t.y, t.r, t.g, t.b, t.text, 0);
+    std::vector<uint8_t> rgb;
+    ReadBackBuffer(rgb);
+    return rgb;
+}
+}  // namespace
+
+TEST(Hud, ShowsTheCurrentPlayersLabelScoreAndLives) {
+    fresh_game(true);
+    game.state = game_tag::kPlay;
+    game.cpflasher = 0;
+    player[0].score = 11;
+    player[0].lives = 2;
+    player[1].score = 98765;
+    player[1].lives = 7;
+    game.curplayer = 1;
+    const std::vector<uint8_t> hud = hud_picture();
+    // The label and score left of the top score, and the lives count beside the icon.
+    const std::vector<uint8_t> expected =
+        text_picture({{70, 2, 0, 255, 255, "2up:"}, {118, 2, 255, 255, 255, "98765"}});
+    EXPECT_EQ(region(hud, 60, 250, 0, 30), region(expected, 60, 250, 0, 30));
+    const std::vector<uint8_t> lives = text_picture({{22, 452, 255, 255, 0, "x7"}});
+    EXPECT_EQ(region(hud, 30, 80, 450, 480), region(lives, 30, 80, 450, 480));
+}
+
+TEST(Hud, ItemsFillInFromTheBookOnTheRight) {
+    fresh_game(true);
+    game.state = game_tag::kPlay;
+    const std::vector<uint8_t> none = hud_picture();
+    // The pictures overlap their neighbours, so each item k is judged by the middle of its
+    // own, around x 620 - 30k, which no neighbour or shadow reaches.
+    for (int k = 0; k < 5; ++k) {
+        for (int& it : hero().item) it = 0;
+        hero().item[k] = 1;
+        const std::vector<uint8_t> one = hud_picture();
+        for (int j = 0; j < 5; ++j) {
+            const int x0 = 620 - 30 * j - 7;
+            const int x1 = 620 - 30 * j + 10;
+            const bool changed = region(one, x0, x1, 440, 480) != region(none, x0, x1, 440, 480);
+            EXPECT_EQ(changed, j == k) << "item " << k << ", box " << j;
+        }
+    }
+}
+
+TEST(Hud, TheWitchLaughsFiveFramesInTenOnlyWhileWlaughIsSet) {
+    fresh_game(true);
+    game.state = game_tag::kPlay;
+    // Both corners: the left head and the right one, which faces the other way.
+    const auto corners = [] {
+        const std::vector<uint8_t> hud = hud_picture();
+        std::vector<uint8_t> both = region(hud, 0, 40, 0, 56);
+        const std::vector<uint8_t> right = region(hud, 600, 640, 0, 56);
+        both.insert(both.end(), right.begin(), right.end());
+        return both;
+    };
+    const std::vector<uint8_t> still = corners();
+    game.wlaugh = 1;
+    game.wltimer = 0;
+    std::string seen;
+    for (int i = 0; i < 20; ++i) seen += corners() == still ? '.' : 'L';
+    // The timer counts before it is read: 1..4 still, 5..9 laughing, then 0..4 still again.
+    EXPECT_EQ(seen, "....LLLLL.....LLLLL.");
+    game.wlaugh = 0;
+    const int timer = game.wltimer;
+    EXPECT_EQ(corners(), still);
+    EXPECT_EQ(game.wltimer, timer) << "the timer keeps its value while she is quiet";
+}

@@ -2,6 +2,9 @@
 // entered, left and ended by a close request.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "shell/globals.h"
 #include "shell_helpers.h"
 #include "support/test_game.h"
@@ -29,8 +32,20 @@ TEST(KeyCommands, F1ShowsASecondOfBlackAndReturnsToTheTitle) {
     demo_next = 3;
     const int start = FrameNumber();
     const int clock = MilliSecs();
+    // The level is on the back buffer when F1 comes; the picture shown must be black.
+    for (map_tag& c : map_cells) c.update(0);
+    game_tag::display();
+    int lit = -1;
+    SetFlipHook([&](int) {
+        std::vector<uint8_t> rgb;
+        ReadBackBuffer(rgb);
+        lit = static_cast<int>(
+            std::count_if(rgb.begin(), rgb.end(), [](uint8_t v) { return v != 0; }));
+    });
     press_now("f1");
     game_tag::key_inputs();
+    SetFlipHook(nullptr);
+    EXPECT_EQ(lit, 0);
     EXPECT_EQ(game.state, game_tag::kTitle);
     EXPECT_EQ(FrameNumber(), start + 1);
     EXPECT_GE(MilliSecs() - clock, 1000);

@@ -12,6 +12,8 @@
 #include "support/test_game.h"
 
 using shell_test::count_of;
+using shell_test::is_white;
+using shell_test::leftmost;
 using shell_test::script;
 using shell_test::tap_at;
 
@@ -79,16 +81,70 @@ TEST(Title, EachEntryIsChosenByKeyboardOrMouse) {
     run_title();
     EXPECT_EQ(game.state, game_tag::kQuit);
 
-    // The mouse picks the entry by its 160-pixel band; the very bottom row is still entry 2.
+    // The mouse picks the entry by its 160-pixel band; a pointer at or past the bottom edge
+    // still means the last entry, never a fourth one.
     on_title();
     script({{2, "mouse", 100, 200}, {4, "mouse1"}});
     run_title();
     EXPECT_EQ(game.players, 1);
     EXPECT_EQ(game.state, game_tag::kLevelIntro);
+    for (int y : {479, 480, 900}) {
+        on_title();
+        script({{2, "mouse", 100, y}, {4, "mouse1"}});
+        run_title();
+        EXPECT_EQ(game.state, game_tag::kQuit) << "mouse at y " << y;
+    }
+}
+
+TEST(Title, AHeldStickMovesOneEntryAndAClosedWindowIsNotLost) {
+    // The stick held down waits until it is let go: one entry for one deflection.
     on_title();
-    script({{2, "mouse", 100, 479}, {4, "mouse1"}});
+    script({{2, "joy-down", 0, 0, InputAction::kPress},
+            {6, "joy-down", 0, 0, InputAction::kRelease},
+            {8, "joy0"}});
+    run_title();
+    EXPECT_EQ(game.state, game_tag::kLevelIntro);
+    EXPECT_EQ(game.players, 1);
+    EXPECT_EQ(count_of(sounds_played(), "snd_fireball"), 1);
+
+    // Closing the window while the stick is held ends the game instead of being swallowed
+    // (were it lost, the stick would go on to the first entry and the jump would start a game).
+    on_title();
+    script({{2, "down"},
+            {3, "down"},
+            {4, "joy-up", 0, 0, InputAction::kPress},
+            {6, "close"},
+            {8, "joy-up", 0, 0, InputAction::kRelease},
+            {10, "jump"}});
     run_title();
     EXPECT_EQ(game.state, game_tag::kQuit);
+    release("joy-up");
+
+    // The same while joystick button 0, which made the choice, is still held.
+    on_title();
+    script({{3, "joy0", 0, 0, InputAction::kPress}, {6, "close"}});
+    run_title();
+    EXPECT_EQ(game.state, game_tag::kQuit);
+    release("joy0");
+}
+
+TEST(Title, PointerStartsAt175AndSwingsRightFirst) {
+    on_title();
+    std::vector<int> hand;
+    tap_at(8, "jump");
+    run_title([&](int) {
+        std::vector<uint8_t> rgb;
+        ReadBackBuffer(rgb);
+        // The hand's white glove is the only white near the first entry's row.
+        hand.push_back(leftmost(rgb, 100, 240, 272, 308, is_white));
+    });
+    ASSERT_EQ(hand.size(), 7u);
+    const int left = hand[0];
+    EXPECT_GT(left, 175 - 20 - 1) << "the hand is drawn about its centre at x 175";
+    EXPECT_LT(left, 175);
+    const std::vector<int> steps = {0, 0, 2, 4, 6, 8, 10};
+    for (size_t k = 0; k < hand.size(); ++k)
+        EXPECT_EQ(hand[k] - left, steps[k]) << "frame " << k + 1;
 }
 
 TEST(Title, MovesPastTheEndsAreSilentButUsedUp) {
@@ -189,6 +245,18 @@ TEST(Title, DemosPlayInTurnAndEndAtTheirMarker) {
     EXPECT_EQ(game.state, game_tag::kTitle);
 }
 
+TEST(Title, ADemoHeroWhoDiesEndsTheDemoAndNoGameBegins) {
+    on_title();
+    tap_at(1 + 200 + 50, "jump");  // only a backstop
+    const int frames = run_title([](int k) {
+        if (k == 203) hero().y = 700.0f;  // below the screen: the next frame of play kills him
+    });
+    EXPECT_EQ(frames, 203);
+    EXPECT_EQ(game.state, game_tag::kTitle) << "the death screen belongs to a real game";
+    EXPECT_EQ(demo_playing, 0);
+    EXPECT_EQ(hero().lives, 3) << "no life was taken";
+}
+
 TEST(Title, F1DuringTheDemoReturnsToTheMenuWithEffectsStillMuted) {
     on_title();
     int after_reset = -1;
@@ -209,6 +277,16 @@ TEST(Title, ARecordingThatCannotBeReadIsSkipped) {
     EXPECT_EQ(game.state, game_tag::kLevelIntro);
     EXPECT_EQ(demo_next, 1) << "the next demo is the first recording again";
     EXPECT_EQ(game.sound, 1);
+
+    // A skipped demo is no demo: effects switched off on the menu stay off, and the setting
+    // kept for the end of a demo is not touched.
+    on_title();
+    demo_next = 4;
+    script({{5, "f2"}, {1 + 200 + 5, "jump"}});
+    run_title();
+    EXPECT_EQ(game.sound, 0);
+    EXPECT_EQ(game.soundset, 1);
+    EXPECT_EQ(demo_next, 1);
 
     // A short file is refused whole and leaves the demo buffer untouched.
     demo_tag::Create();
