@@ -24,15 +24,12 @@ bool map_tag::Load(int level, int area) {
     const std::string name =
         "incbin::maps\\tovomap" + std::to_string(level) + "." + std::to_string(area);
     TStream* stream = ReadFile(name);
-    if (stream == nullptr) return false;
-    // A short resource would leave part of the grid from the last area; refuse it whole.
-    if (StreamRemaining(stream) < static_cast<size_t>(kFileBytes)) {
-        CloseStream(stream);
-        return false;
-    }
+    const bool whole = StreamRemaining(stream) >= static_cast<size_t>(kFileBytes);
     // The grid is always 140 x 12, whatever the header claims.
     ReadInt(stream);
     ReadInt(stream);
+    // Past the end of a short (or missing) map every code reads as 0, so the cells it lacks
+    // come out empty instead of keeping the last area's scenery.
     int col = 0;
     float x = 20;
     float y = 20;
@@ -50,5 +47,5 @@ bool map_tag::Load(int level, int area) {
         }
     }
     CloseStream(stream);
-    return true;
+    return whole;
 }

@@ -26,13 +26,20 @@ struct map_tag {
 
     static void Create();
     static void reset();
-    // Returns false when the map resource is missing or short; the grid is then left as it was.
+    // Returns false when the map resource is missing or short; the cells it does not hold are
+    // loaded empty, so no scenery of the previous area survives.
     static bool Load(int level, int area);
     static void initialize();
     void update(int dx);
 };
 
 // Solid sets of the terrain codes.
-inline bool solid_for_hero(int tile1) { return (tile1 >= 4 && tile1 <= 10) || tile1 == 24 || tile1 == 25; }
-inline bool solid_for_walkers(int tile1) { return tile1 >= 4 && tile1 <= 10; }
-inline bool deadly_liquid(int tile1) { return tile1 == 94 || tile1 == 95; }
+inline bool solid_for_hero(int tile1) {
+    return (tile1 >= 4 && tile1 <= 10) || tile1 == 24 || tile1 == 25;
+}
+inline bool solid_for_walkers(int tile1) {
+    return tile1 >= 4 && tile1 <= 10;
+}
+inline bool deadly_liquid(int tile1) {
+    return tile1 == 94 || tile1 == 95;
+}

@@ -86,8 +86,9 @@ TEST(Elevator, UntouchedHorizontalLiftStaysPut) {
 }
 
 TEST(Elevator, TouchedHorizontalLiftSwingsWithAShortFirstLeg) {
-    const SolidSprites solid;
-    fresh_game();
+    const SolidSprites solid;  // a fresh game on solid squares
+    ASSERT_TRUE(ImagesCollide(img_sprites, 0, 0, 30, img_sprites, 39, 39, 12))
+        << "the stand-in frames are solid to their corners";
     game.sound = 1;
     sounds_played();
     elevator_tag::Create(100, 300, 1, 0);
@@ -128,8 +129,7 @@ TEST(Elevator, TouchedHorizontalLiftSwingsWithAShortFirstLeg) {
 }
 
 TEST(Elevator, RisingVerticalLiftThrowsTheHeroHigher) {
-    const SolidSprites solid;
-    fresh_game();
+    const SolidSprites solid;  // a fresh game on solid squares
     elevator_tag::Create(300, 200, 1, 1);
     elevator_tag::Create(500, 300, 1, 1);
     std::vector<float> bounces;

@@ -65,8 +65,7 @@ TEST(Cauldron, OnlyInsideTheScreenWindowIsItAnimatedOrTouched) {
 }
 
 TEST(Cauldron, TouchingItSplashesAndEndsTheArea) {
-    const SolidSprites solid;
-    fresh_game();
+    const SolidSprites solid;  // a fresh game on solid squares
     game.sound = 1;
     game.state = game_tag::kPlay;
     game.cauldx = 500;
@@ -131,6 +130,8 @@ TEST(LevelEnd, ThirdAreaWithTheItemAdvancesTheLevel) {
     EXPECT_EQ(hero().area, 1);
     EXPECT_EQ(game.fireballmaxtmr, 200);
     EXPECT_EQ(game.state, game_tag::kLevelIntro);
+    game_tag::level_intro();
+    EXPECT_EQ(game.state, game_tag::kEnding) << "no sixth level is loaded";
 }
 
 TEST(LevelEnd, EscapeCutsThePhasesShortButStillPays) {
@@ -143,4 +144,47 @@ TEST(LevelEnd, EscapeCutsThePhasesShortButStillPays) {
     EXPECT_EQ(FrameNumber() - before, 101 + 41 + 1 + 101);
     EXPECT_EQ(hero().score, 5000 + 3000);
     EXPECT_EQ(hero().area, 2);
+}
+
+// Escape pressed once the bonus shows, or during the fade, cuts that phase short; the bonus
+// is paid all the same and the area still advances.
+TEST(LevelEnd, EscapeInTheBonusPhaseOrTheFade) {
+    const int kTitleDone = 101 + 37;
+    const struct {
+        int tap_after;  // frames of the level end shown when Escape goes down
+        int frames;
+    } cases[] = {
+        // Seen in the 11th bonus frame, which then is not shown.
+        {kTitleDone + 10, kTitleDone + 10 + 1 + 101},
+        // Seen in the 6th fade frame, which is still shown.
+        {kTitleDone + 41 + 1 + 5, kTitleDone + 41 + 1 + 6},
+    };
+    for (const auto& k : cases) {
+        at_level_end(2, 2, 0);
+        const int before = FrameNumber();
+        SetFlipHook([&](int frame) {
+            if (frame - before == k.tap_after) tap("escape");
+        });
+        game_tag::end_level();
+        SetFlipHook(nullptr);
+        SCOPED_TRACE(testing::Message() << "Escape after " << k.tap_after << " frames");
+        EXPECT_EQ(FrameNumber() - before, k.frames);
+        EXPECT_EQ(hero().score, 5000 + 2100);
+        EXPECT_EQ(hero().area, 3);
+        EXPECT_EQ(game.state, game_tag::kLevelIntro);
+    }
+}
+
+// The item left behind in a third area sends the hero back; with it the same cauldron
+// completes the level.
+TEST(LevelEnd, ThirdAreaCompletesOnceTheItemIsTaken) {
+    at_level_end(4, 3, 0);
+    game_tag::end_level();
+    EXPECT_EQ(hero().area, 3);
+    EXPECT_EQ(hero().score, 5000);
+    game.item = 1;
+    game_tag::end_level();
+    EXPECT_EQ(hero().score, 5000 + 4200);
+    EXPECT_EQ(hero().level, 5);
+    EXPECT_EQ(hero().area, 1);
 }

@@ -35,18 +35,36 @@ TEST(MapGrid, HeaderWordsAreIgnored) {
     }
 }
 
-TEST(MapGrid, MissingOrShortMapLeavesTheGridAlone) {
+TEST(MapGrid, ShortOrMissingMapLoadsTheLackingCellsEmpty) {
     fresh_game();
     register_map(9, 1, numbered_map(140, 12));
-    ASSERT_TRUE(map_tag::Load(9, 1));
+    // Cut off in the middle of cell 1000: its tile1 is there, its tile2 is not.
     std::vector<unsigned char> short_map = numbered_map(140, 12);
-    short_map.resize(short_map.size() - 1);
+    short_map.resize(8 + 8 * 1000 + 4);
     register_map(9, 3, short_map);
 
+    ASSERT_TRUE(map_tag::Load(9, 1));
+    for (map_tag& c : map_cells) c.x -= 300;  // scrolled, as an area leaves the grid
     EXPECT_FALSE(map_tag::Load(9, 3));
-    EXPECT_FALSE(map_tag::Load(8, 7));  // no such resource
-    EXPECT_EQ(map_cells[1679].tile1, 1679 % 97);
-    EXPECT_EQ(map_cells[1679].tile2, 1679 / 97);
+    EXPECT_EQ(map_cells[999].tile1, 999 % 97);
+    EXPECT_EQ(map_cells[999].tile2, 999 / 97);
+    EXPECT_EQ(map_cells[1000].tile1, 1000 % 97);
+    EXPECT_EQ(map_cells[1000].tile2, 0);
+    for (int i = 1001; i < map_tag::kCells; ++i) {
+        ASSERT_EQ(map_cells[i].tile1, 0) << i;
+        ASSERT_EQ(map_cells[i].tile2, 0) << i;
+    }
+    EXPECT_EQ(map_cells[1679].x, 5580);
+    EXPECT_EQ(map_cells[1679].y, 460);
+
+    ASSERT_TRUE(map_tag::Load(9, 1));
+    for (map_tag& c : map_cells) c.x -= 300;
+    EXPECT_FALSE(map_tag::Load(8, 7));  // no such resource: an empty grid
+    for (int i = 0; i < map_tag::kCells; ++i) {
+        ASSERT_EQ(map_cells[i].tile1, 0) << i;
+        ASSERT_EQ(map_cells[i].tile2, 0) << i;
+    }
+    EXPECT_EQ(map_cells[0].x, 20);
     EXPECT_EQ(map_cells[1679].x, 5580);
 }
 

@@ -129,3 +129,51 @@ TEST(MapUpdate, FreeTokenSpinsOnlyWhileDrawn) {
     c.update(0);
     EXPECT_EQ(c.rotation, 20);
 }
+
+// The hero's strikes from below against a multi-reward brick: the first starts the timer, every
+// strike while it runs pays a token, the first one after it has run out pays once more and
+// uses the block up.
+TEST(MapUpdate, MultiRewardBlockPaysWhileItsTimerRuns) {
+    const SolidSprites solid;  // a fresh game on solid squares
+    lay_out_grid();
+    const int index = 5 * map_tag::kColumns + 8;
+    map_tag& block = map_cells[index];
+    block.tile1 = 4;
+    block.tile2 = 29;
+    map_tag::initialize();
+    ASSERT_EQ(block.objectid, 2);
+    player_tag& p = hero();
+    p.magic = 0;
+    p.score = 0;
+    p.power = 0;
+    auto strike = [&] {
+        p.x = block.x;
+        p.y = block.y + 30;
+        p.ystp = -2.0f;
+        game.jump = 1;
+        p.collisions(index);
+    };
+    auto frames = [&](int n) {
+        for (int i = 0; i < n; ++i) block.update(0);
+    };
+
+    strike();
+    EXPECT_EQ(block.multitmr, 160);
+    EXPECT_EQ(p.magic, 1);
+    frames(157);
+    strike();
+    EXPECT_EQ(p.magic, 2) << "the 157th frame after the first strike still pays";
+    EXPECT_EQ(block.tile1, 4);
+    frames(1);
+    EXPECT_EQ(block.multitmr, 2);
+    frames(40);
+    strike();
+    EXPECT_EQ(p.magic, 3) << "once more after the timer has run out";
+    EXPECT_EQ(p.score, 300);
+    EXPECT_EQ(block.tile1, 8);
+    EXPECT_EQ(block.multitmr, 0);
+    frames(10);
+    EXPECT_EQ(block.multitmr, 0);
+    strike();
+    EXPECT_EQ(p.magic, 3) << "a used block pays nothing";
+}

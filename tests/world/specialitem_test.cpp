@@ -40,8 +40,7 @@ void stone_floor() {
 }  // namespace
 
 TEST(SpecialItem, PowerPotionAndFireOrb) {
-    const SolidSprites solid;
-    fresh_game();
+    const SolidSprites solid;  // a fresh game on solid squares
     game.sound = 1;
     hero().power = 0;
     hero().score = 0;
@@ -67,8 +66,7 @@ TEST(SpecialItem, PowerPotionAndFireOrb) {
 }
 
 TEST(SpecialItem, ExtraLifeAndInvincibility) {
-    const SolidSprites solid;
-    fresh_game();
+    const SolidSprites solid;  // a fresh game on solid squares
     game.sound = 1;
     hero().lives = 2;
     hero().score = 700;
@@ -88,8 +86,7 @@ TEST(SpecialItem, ExtraLifeAndInvincibility) {
 }
 
 TEST(SpecialItem, PotionLandsStopsSpinningAndWalksRight) {
-    const SolidSprites solid;
-    fresh_game();
+    const SolidSprites solid;  // a fresh game on solid squares
     hero_far_away();
     stone_floor();
     specialitem_tag::Create(cell(6, 7).x, cell(6, 7).y, 4);
@@ -105,8 +102,7 @@ TEST(SpecialItem, PotionLandsStopsSpinningAndWalksRight) {
 }
 
 TEST(SpecialItem, FireOrbSettlesOnItsBlock) {
-    const SolidSprites solid;
-    fresh_game();
+    const SolidSprites solid;  // a fresh game on solid squares
     hero_far_away();
     stone_floor();
     specialitem_tag::Create(cell(6, 7).x, cell(6, 7).y, 6);
@@ -122,8 +118,7 @@ TEST(SpecialItem, FireOrbSettlesOnItsBlock) {
 }
 
 TEST(SpecialItem, PumpkinKeepsSpinningAndBounces) {
-    const SolidSprites solid;
-    fresh_game();
+    const SolidSprites solid;  // a fresh game on solid squares
     hero_far_away();
     stone_floor();
     specialitem_tag::Create(cell(4, 7).x, cell(4, 7).y, 5);

@@ -56,10 +56,15 @@ inline bool drawing_state_restored() {
 }
 
 // Swaps the sprite sheet for solid 40 x 40 squares while alive, so that contacts in these
-// tests follow from positions alone and not from the shapes of the artwork.
+// tests follow from positions alone and not from the shapes of the artwork. It starts a fresh
+// game first: the start-up loads the real sheet, which would otherwise replace the squares.
 class SolidSprites {
   public:
-    SolidSprites() : saved_(img_sprites) { img_sprites = squares(); }
+    SolidSprites() {
+        fresh_game();
+        saved_ = img_sprites;
+        img_sprites = squares();
+    }
     ~SolidSprites() { img_sprites = saved_; }
     SolidSprites(const SolidSprites&) = delete;
     SolidSprites& operator=(const SolidSprites&) = delete;
@@ -81,5 +86,5 @@ class SolidSprites {
         }
         return image;
     }
-    TImage* saved_;
+    TImage* saved_ = nullptr;
 };
