@@ -1,5 +1,6 @@
 // The hero's death: the scene chosen by how he died, the witch's laugh, the lost life and
 // power, the turn passing in a two-player game, and the way on to the announcement or game over.
+#include "player/held_button_wait.h"
 #include "shell/globals.h"
 
 namespace {
@@ -118,8 +119,7 @@ void game_tag::tovo_death() {
 
     FlushKeys();
     FlushMouse();
-    // A jump button still held must not skip the next screen; poll gently while it is.
-    while (JoyDown(0, 0) != 0) Delay(10);
+    wait_while_jump_button_held();
 
     destroy_all();
 }

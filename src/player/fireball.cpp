@@ -35,8 +35,8 @@ void fireball_tag::Create(int x, int y) {
     play_effect(snd_fireball);
 }
 
-void fireball_tag::update(int dx) {
-    if (state == 0) return;
+int fireball_tag::update(int dx) {
+    if (state == 0) return 0;
     x += static_cast<float>(dx);
     // Gravity before the move, unlike the hero's.
     ystp += kGravity;
@@ -48,20 +48,22 @@ void fireball_tag::update(int dx) {
     SetTransform(0, 1.0f, 1.0f);
     // No test at the top: a fireball thrown above the screen comes back down.
     if (x < 0 || x > 640 || y > 480) state = 0;
+    return 0;
 }
 
-void fireball_tag::collisions(int cell) {
-    if (state == 0) return;
-    if (cell < 0 || cell >= map_tag::kCells) return;
+int fireball_tag::collisions(int cell) {
+    if (state == 0) return 0;
+    if (cell < 0 || cell >= map_tag::kCells) return 0;
     const map_tag& c = map_cells[cell];
     const int cx = Int(c.x);
     const int cy = Int(c.y);
-    if (!solid_for_hero(c.tile1)) return;
-    if (!ImagesCollide(img_sprites, Int(x), Int(y), frame, img_sprites, cx, cy, c.tile1)) return;
+    if (!solid_for_hero(c.tile1)) return 0;
+    if (!ImagesCollide(img_sprites, Int(x), Int(y), frame, img_sprites, cx, cy, c.tile1)) return 0;
     // Low against a tile and off its centre line: it met the side.
     if (y > static_cast<float>(cy - kTopBand) && x != static_cast<float>(cx)) {
         state = 0;
         play_effect(snd_bonk);
     }
     if (y < static_cast<float>(cy)) ystp = kBounce;
+    return 0;
 }

@@ -12,6 +12,6 @@ struct fireball_tag {
     int state = 0;
 
     static void Create(int x, int y);
-    void update(int dx);
-    void collisions(int cell);
+    int update(int dx);
+    int collisions(int cell);
 };

@@ -2,6 +2,7 @@
 // other player of a two-player game or back to the title.
 #include <string>
 
+#include "player/held_button_wait.h"
 #include "shell/globals.h"
 
 namespace {
@@ -53,5 +54,5 @@ void game_tag::game_over() {
     }
 
     FlushKeys();
-    while (JoyDown(0, 0) != 0) Delay(10);
+    wait_while_jump_button_held();
 }

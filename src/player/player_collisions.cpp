@@ -54,13 +54,13 @@ void pay_token(player_tag& p) {
 
 }  // namespace
 
-void player_tag::collisions(int cell) {
-    if (cell < 0 || cell >= map_tag::kCells) return;
+int player_tag::collisions(int cell) {
+    if (cell < 0 || cell >= map_tag::kCells) return 0;
     map_tag& c = map_cells[cell];
 
     const int cx = Int(c.x);
     const int cy = Int(c.y);
-    if (cx < 0 || cx > 640) return;
+    if (cx < 0 || cx > 640) return 0;
 
     auto touches = [&](int frame) {
         return ImagesCollide(img_sprites, Int(x), Int(y), kHeroFrame, img_sprites, cx, cy, frame);
@@ -225,4 +225,5 @@ void player_tag::collisions(int cell) {
         specialfx_tag::Create(x, y - 10, 0, 0, 0, 0, 0, 3, c.tile1 == kWater ? 1 : 2);
         game.state = game_tag::kDeath;
     }
+    return 0;
 }

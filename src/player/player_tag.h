@@ -19,7 +19,7 @@ struct player_tag {
     int item[5] = {0, 0, 0, 0, 0};  // element 5 - level holds the item of that level
 
     static void Create();
-    int update();                // player/player_physics.cpp
-    static int get_inputs();     // player/player_input.cpp
-    void collisions(int cell);   // player/player_collisions.cpp
+    int update();              // player/player_physics.cpp
+    static int get_inputs();   // player/player_input.cpp
+    int collisions(int cell);  // player/player_collisions.cpp
 };

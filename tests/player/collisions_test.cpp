@@ -51,24 +51,85 @@ TEST_F(CellTest, HiddenBlockOpensOnlyForAJumpFromBelowAndBumpsAtOnce) {
     EXPECT_EQ(sounds_played(), (std::vector<std::string>{"snd_hidden", "snd_bonk"}));
 }
 
-TEST_F(CellTest, HiddenBlockContentsByPower) {
-    block().hidden = 1;
-    block().objectid = 3;
-    game.jump = 1;
-    under_block(-3.0f);
-    touch();
-    ASSERT_EQ(specialitem_list.Count(), 1);
-    EXPECT_EQ(specialitem_list.First()->typ, 3);
+TEST_F(CellTest, BlockContentsComeOutOfHiddenAndVisibleBlocksAlike) {
+    const struct {
+        int objectid;
+        int power;
+        int pickup;
+    } cases[] = {{3, 0, 3}, {3, 1, 6}, {3, 2, 6}, {4, 0, 4}, {4, 1, 4}, {5, 0, 5}, {5, 2, 5}};
+    for (bool hidden : {true, false}) {
+        for (const auto& c : cases) {
+            SetUp();
+            if (hidden) {
+                block().hidden = 1;
+                game.jump = 1;
+            } else {
+                set_cell(kCol, kRow, 5);
+            }
+            block().objectid = c.objectid;
+            hero().power = c.power;
+            under_block(-3.0f);
+            touch();
+            const std::string what = std::string(hidden ? "hidden" : "visible") + " content " +
+                                     std::to_string(c.objectid) + " power " +
+                                     std::to_string(c.power);
+            ASSERT_EQ(specialitem_list.Count(), 1) << what;
+            EXPECT_EQ(specialitem_list.First()->typ, c.pickup) << what;
+            EXPECT_FLOAT_EQ(specialitem_list.First()->x, bx()) << what;
+            EXPECT_EQ(block().tile1, 8) << what;
+            EXPECT_EQ(hero().score, 0) << what;
+            // The block gives its content and the hero is bumped back down in the same call.
+            const std::vector<std::string> sounds = sounds_played();
+            EXPECT_NE(std::find(sounds.begin(), sounds.end(), "snd_popout"), sounds.end()) << what;
+            EXPECT_NE(std::find(sounds.begin(), sounds.end(), "snd_bonk"), sounds.end()) << what;
+            EXPECT_FLOAT_EQ(hero().ystp, 2.0f) << what;
+        }
+    }
 
+    // A hidden token pays like a visible one.
     SetUp();
     block().hidden = 1;
-    block().objectid = 3;
-    hero().power = 1;
+    block().objectid = 1;
     game.jump = 1;
     under_block(-3.0f);
     touch();
-    ASSERT_EQ(specialitem_list.Count(), 1);
-    EXPECT_EQ(specialitem_list.First()->typ, 6);
+    EXPECT_EQ(hero().score, 100);
+    EXPECT_EQ(hero().magic, 1);
+    EXPECT_EQ(game.setpoint, "100");
+    EXPECT_EQ(specialfx_list.Count(), 2);  // the score and the token flying up
+}
+
+TEST_F(CellTest, LandingComesBeforeBumping) {
+    set_cell(kCol, kRow, 6);
+    // Above the upper line the hero lands, even while still rising.
+    hero().x = bx();
+    hero().y = static_cast<float>(Int(by()) - 19);
+    hero().ystp = -2.0f;
+    touch();
+    EXPECT_FLOAT_EQ(hero().ystp, -3.0f);
+    EXPECT_EQ(sounds_played(), std::vector<std::string>{"snd_boing"});
+
+    // Below the lower line only a hero that is not falling is bumped.
+    under_block(0.5f);
+    touch();
+    EXPECT_FLOAT_EQ(hero().ystp, 0.5f);
+    under_block(0.0f);
+    touch();
+    EXPECT_FLOAT_EQ(hero().ystp, 2.0f);
+    EXPECT_EQ(sounds_played(), std::vector<std::string>{"snd_bonk"});
+
+    // Below both side lines, only a hero less than 21 pixels off the centre is bumped.
+    for (int off : {-21, -20, 20, 21}) {
+        hero().x = static_cast<float>(Int(bx()) + off);
+        hero().y = static_cast<float>(Int(by()) + 21);
+        hero().ystp = -1.0f;
+        ASSERT_TRUE(ImagesCollide(img_sprites, Int(hero().x), Int(hero().y), 30, img_sprites,
+                                  Int(bx()), Int(by()), 6))
+            << "offset " << off;
+        touch();
+        EXPECT_FLOAT_EQ(hero().ystp, off == -20 || off == 20 ? 2.0f : -1.0f) << "offset " << off;
+        EXPECT_FLOAT_EQ(hero().x, static_cast<float>(Int(bx()) + off)) << "offset " << off;
+    }
 }
 
 TEST_F(CellTest, LandingBouncesHigherAfterAJumpAndRuneStonesSpring) {
@@ -223,6 +284,16 @@ TEST_F(CellTest, MagicItemSetsTheReversedFlagAndTokensPay) {
     set_cell(kCol, kRow, 0, 100);
     touch();
     EXPECT_EQ(hero().item[4], 1);
+
+    // The odd codes between the items are collected but mark no level.
+    hero().item[4] = 0;
+    hero().item[2] = 0;
+    game.item = 0;
+    set_cell(kCol, kRow, 0, 101);
+    touch();
+    EXPECT_EQ(game.item, 1);
+    EXPECT_EQ(block().tile2, 0);
+    for (int flag : hero().item) EXPECT_EQ(flag, 0);
 
     set_cell(kCol, kRow, 0, 28);
     touch();

@@ -139,3 +139,25 @@ TEST_F(DeathTest, GameOverHandsATwoPlayerGameToTheOtherPlayer) {
     EXPECT_EQ(game.scmy, 200);
     EXPECT_EQ(game.cpflasher, 0);
 }
+
+TEST_F(DeathTest, AHeroWithNoLivesLeftStillEndsInGameOver) {
+    // Whatever let a hero without lives play on, his death must not loop back into the level.
+    hero().lives = 0;
+    game.tovodeath = 9;
+    game_tag::tovo_death();
+    EXPECT_EQ(game.state, game_tag::kGameOver);
+}
+
+TEST_F(DeathTest, AClosedWindowEndsTheHeldButtonWaits) {
+    for (void (*routine)() : {&game_tag::tovo_death, &game_tag::game_over}) {
+        SetUp();
+        game.tovodeath = 9;
+        hold("joy0");
+        InputEvent close;
+        close.control = "close";
+        HeadlessApply(close);
+        routine();
+        EXPECT_EQ(game.state, game_tag::kQuit);
+        release("joy0");
+    }
+}

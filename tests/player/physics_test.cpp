@@ -1,5 +1,5 @@
 // The hero's vertical motion and drawing rules measured frame by frame: jump and bounce
-// heights, the terminal speed, the squash, the fall death line and the fire-power pulse.
+// heights, the terminal speed, the squash, the fall death line, the aura and the red pulse.
 #include "hero_fixture.h"
 
 namespace {
@@ -24,6 +24,47 @@ Rise measure_rise(float start_speed) {
         }
     }
     return {400 - top, peak};
+}
+
+struct Glow {
+    int pixels = 0;
+    long red = 0;
+    long blue = 0;
+};
+
+// The hero alone in the middle of a black picture, and what shows around his own square.
+Glow glow_around_hero() {
+    player_tag& p = hero();
+    p.x = 320;
+    p.y = 240;
+    p.ystp = 0;
+    Cls();
+    p.update();
+    std::vector<uint8_t> rgb;
+    EXPECT_TRUE(ReadBackBuffer(rgb));
+    Glow g;
+    for (int y = 200; y < 280; ++y)
+        for (int x = 280; x < 360; ++x) {
+            if (x >= 298 && x < 342 && y >= 218 && y < 262) continue;
+            const uint8_t* px = &rgb[(static_cast<size_t>(y) * 640 + x) * 3];
+            if (px[0] + px[1] + px[2] < 30) continue;
+            ++g.pixels;
+            g.red += px[0];
+            g.blue += px[2];
+        }
+    return g;
+}
+
+// Ten frames together, since the aura flickers in size and opacity.
+Glow glow_over_ten_frames() {
+    Glow sum;
+    for (int f = 0; f < 10; ++f) {
+        const Glow g = glow_around_hero();
+        sum.pixels += g.pixels;
+        sum.red += g.red;
+        sum.blue += g.blue;
+    }
+    return sum;
 }
 
 }  // namespace
@@ -161,4 +202,21 @@ TEST(HeroRecords, CreateGivesTwoFreshRecords) {
         EXPECT_EQ(p.rotation, 0);
         EXPECT_FLOAT_EQ(p.yscale, 1.0f);
     }
+}
+
+TEST_F(HeroTest, AuraIsBlueForPowerRedForFirePowerAndHiddenWhileInvincible) {
+    EXPECT_EQ(glow_over_ten_frames().pixels, 0);
+
+    hero().power = 1;
+    const Glow blue = glow_over_ten_frames();
+    EXPECT_GT(blue.pixels, 100);
+    EXPECT_GT(blue.blue, 2 * blue.red);
+
+    hero().power = 2;
+    const Glow red = glow_over_ten_frames();
+    EXPECT_GT(red.pixels, 100);
+    EXPECT_GT(red.red, 2 * red.blue);
+
+    game.invincible = 5;
+    EXPECT_EQ(glow_over_ten_frames().pixels, 0);
 }
