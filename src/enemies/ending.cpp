@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "shell/globals.h"
+#include "shell/held_button_wait.h"
 
 namespace {
 
@@ -297,7 +298,8 @@ void game_tag::the_ending() {
     SetTransform(0, 1, 1);
     FlushKeys();
     FlushMouse();
-    while (JoyDown(0, 0) != 0) Delay(10);
+    wait_while_jump_button_held();
+    if (game.state == kQuit) return;  // the window was closed during the wait
 
     hero().lives = 0;
     if (game.players != 0) {

@@ -1,6 +1,6 @@
 // The hero's death: the scene chosen by how he died, the witch's laugh, the lost life and
 // power, the turn passing in a two-player game, and the way on to the announcement or game over.
-#include "player/held_button_wait.h"
+#include "shell/held_button_wait.h"
 #include "shell/globals.h"
 
 namespace {

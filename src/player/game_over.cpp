@@ -2,7 +2,7 @@
 // other player of a two-player game or back to the title.
 #include <string>
 
-#include "player/held_button_wait.h"
+#include "shell/held_button_wait.h"
 #include "shell/globals.h"
 
 namespace {

@@ -116,3 +116,15 @@ TEST_F(EndingTest, TheFirstPlayerHandsOverAndTheSecondGoesToTheTitle) {
     EXPECT_EQ(player[1].score, 5500);
     EXPECT_EQ(player[1].lives, 0);
 }
+
+TEST_F(EndingTest, AClosedWindowDuringTheHeldButtonWaitQuits) {
+    player[0].lives = 1;
+    hold("joy0");  // pressed all along: it answers the prompt, then holds the game after it
+    InputEvent close;
+    close.frame = start_ + 5000;  // arrives while the game waits without presenting frames
+    close.control = "close";
+    HeadlessQueueEvents({close});
+    game_tag::the_ending();
+    EXPECT_EQ(game.state, game_tag::kQuit);
+    release("joy0");
+}

@@ -1,4 +1,4 @@
-// The pause after the death and game-over screens while joystick button 0 is still held, so
+// The pause after the death, game-over and ending screens while joystick button 0 is still held, so
 // that a held jump button does not skip the next screen.
 #pragma once
 
