@@ -16,7 +16,7 @@
 namespace {
 
 struct Vertex {
-    float x, y, u, v, r, g, b, a, threshold;
+    float x, y, u, v, r, g, b, a, threshold, opaque;
 };
 
 struct Gl {
@@ -25,6 +25,9 @@ struct Gl {
     std::vector<Vertex> batch;
     GLuint batch_texture = 0;
     int batch_blend = 1;
+    bool batch_translucent = false;  // an alpha draw in the shared batch: blending must be on
+    int batch_quads = 0;
+    int batch_opaque_blended = 0;  // mask or solid quads riding in a translucent batch
     bool ready = false;
     GLsync in_flight = nullptr;  // the headless frame the driver may still be drawing
 };
@@ -44,16 +47,18 @@ const char* kVertexShader = R"(#version 330 core
 layout(location = 0) in vec2 pos;
 layout(location = 1) in vec2 uv;
 layout(location = 2) in vec4 colour;
-layout(location = 3) in float threshold;
+layout(location = 3) in vec2 test;  // alpha threshold, opaque flag
 uniform vec2 screen;
 out vec2 v_uv;
 out vec4 v_colour;
 out float v_threshold;
+out float v_opaque;
 void main() {
     gl_Position = vec4(pos.x / screen.x * 2.0 - 1.0, 1.0 - pos.y / screen.y * 2.0, 0.0, 1.0);
     v_uv = uv;
     v_colour = colour;
-    v_threshold = threshold;
+    v_threshold = test.x;
+    v_opaque = test.y;
 }
 )";
 
@@ -61,12 +66,13 @@ const char* kFragmentShader = R"(#version 330 core
 in vec2 v_uv;
 in vec4 v_colour;
 in float v_threshold;
+in float v_opaque;
 uniform sampler2D tex;
 out vec4 result;
 void main() {
     vec4 c = texture(tex, v_uv) * v_colour;
     if (c.a < v_threshold) discard;
-    result = c;
+    result = vec4(c.rgb, v_opaque > 0.5 ? 1.0 : c.a);
 }
 )";
 
@@ -84,6 +90,9 @@ GLuint compile(GLenum type, const char* source) {
     return s;
 }
 
+// Mask, solid and alpha share one batch, so that a frame mixing them is not cut into hundreds
+// of draws: mask and solid write alpha 1, which blends to exactly the source colour, and a
+// batch without alpha draws skips blending altogether.
 void set_blend(int mode) {
     switch (mode) {
         case 3:
@@ -158,22 +167,44 @@ void flush() {
                  gl.batch.data(), GL_STREAM_DRAW);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, gl.batch_texture);
-    set_blend(gl.batch_blend);
+    const bool shared = gl.batch_blend != 4 && gl.batch_blend != 5;
+    set_blend(!shared ? gl.batch_blend : (gl.batch_translucent ? 3 : 1));
     glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(gl.batch.size()));
     gl.batch.clear();
+    gl.batch_translucent = false;
+    gl.batch_quads = 0;
+    gl.batch_opaque_blended = 0;
+}
+
+// Whether a quad may join the current shared batch. Each new batch costs a software rasteriser
+// about as much as blending three quads, so short runs of mask and solid quads ride along with
+// alpha quads (blended, to the same colours), while long runs keep a batch without blending.
+bool joins_shared_batch(bool translucent) {
+    constexpr int kShortRun = 3;
+    if (gl.batch_quads == 0 || translucent == gl.batch_translucent) return true;
+    if (translucent) return gl.batch_quads < kShortRun;
+    return gl.batch_opaque_blended < kShortRun - 1;
 }
 
 // Queues one textured quad whose corners are given relative to (x, y) before transforming.
 void quad(GLuint texture, float x, float y, float left, float top, float w, float h, float u0,
           float v0, float u1, float v1) {
     const plat::DrawState& s = plat::draw_state();
-    // Mask and solid share one OpenGL state: they differ only in the per-vertex alpha test.
-    auto gl_mode = [](int b) { return b == 2 ? 1 : b; };
-    if (texture != gl.batch_texture || gl_mode(s.blend) != gl_mode(gl.batch_blend)) {
+    // Mask, solid and alpha share one OpenGL state: they differ only per vertex.
+    auto gl_mode = [](int b) { return b == 4 || b == 5 ? b : 1; };
+    const bool translucent = s.blend == 3;
+    if (texture != gl.batch_texture || gl_mode(s.blend) != gl_mode(gl.batch_blend) ||
+        (gl_mode(s.blend) == 1 && !joins_shared_batch(translucent))) {
         flush();
         gl.batch_texture = texture;
         gl.batch_blend = s.blend;
     }
+    if (gl_mode(s.blend) == 1) {
+        if (translucent && !gl.batch_translucent) gl.batch_opaque_blended = gl.batch_quads;
+        if (!translucent && gl.batch_translucent) ++gl.batch_opaque_blended;
+        gl.batch_translucent = gl.batch_translucent || translucent;
+    }
+    ++gl.batch_quads;
     float px = x + s.origin_x, py = y + s.origin_y;
     auto at = [&](float u, float v, float tu, float tv) {
         return Vertex{px + u * s.ix + v * s.iy,
@@ -184,7 +215,8 @@ void quad(GLuint texture, float x, float y, float left, float top, float w, floa
                       s.g / 255.0f,
                       s.b / 255.0f,
                       s.alpha,
-                      s.blend == 1 ? 0.5f : (s.blend == 2 ? -1.0f : 0.0f)};
+                      s.blend == 1 ? 0.5f : (s.blend == 2 ? -1.0f : 0.0f),
+                      s.blend == 1 || s.blend == 2 ? 1.0f : 0.0f};
     };
     Vertex a = at(left, top, u0, v0), b = at(left + w, top, u1, v0);
     Vertex c = at(left + w, top + h, u1, v1), d = at(left, top + h, u0, v1);
@@ -251,7 +283,7 @@ bool renderer_init() {
     attr(0, 2, offsetof(Vertex, x));
     attr(1, 2, offsetof(Vertex, u));
     attr(2, 4, offsetof(Vertex, r));
-    attr(3, 1, offsetof(Vertex, threshold));
+    attr(3, 2, offsetof(Vertex, threshold));
 
     glGenTextures(1, &gl.colour);
     glBindTexture(GL_TEXTURE_2D, gl.colour);

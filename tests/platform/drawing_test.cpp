@@ -87,6 +87,33 @@ TEST(Drawing, BlendModesAndAlpha) {
     SetBlend(1);
 }
 
+TEST(Drawing, MixedModesInOneFrameKeepEachModesColours) {
+    // The renderer groups mask, solid and alpha draws; every draw must still look as if drawn
+    // on its own, whatever came before it, in short runs and in long ones.
+    fresh_game();
+    TImage* img = red_corner_image();
+    white_background();
+    const int modes[] = {1, 3, 1, 2, 3, 3, 1, 1, 1, 1, 1, 2, 3, 1};
+    for (int i = 0; i < 14; ++i) {
+        SetBlend(modes[i]);
+        SetAlpha(modes[i] == 3 ? 0.5f : 1.0f);
+        DrawImage(img, 20 + 40 * i, 200, 0);
+    }
+    SetAlpha(1.0f);
+    SetBlend(1);
+    for (int i = 0; i < 14; ++i) {
+        SCOPED_TRACE(i);
+        const Rgb in = pixel(25 + 40 * i, 205), out = pixel(35 + 40 * i, 215);
+        EXPECT_EQ(in.r, 255);
+        if (modes[i] == 3) {
+            EXPECT_NEAR(in.g, 128, 2) << "alpha mixes with the white below";
+        } else {
+            EXPECT_EQ(in.g, 0) << "mask and solid draw the colour unmixed";
+        }
+        EXPECT_EQ(out.g, modes[i] == 2 ? 0 : 255) << "only solid draws the black pixels";
+    }
+}
+
 TEST(Drawing, RotationAndScaleTurnAboutTheHandle) {
     fresh_game();
     TImage* img = red_corner_image();
