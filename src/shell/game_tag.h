@@ -49,21 +49,21 @@ struct game_tag {
     static constexpr int kQuit = 7;
     static constexpr int kEnding = 8;
 
-    static void show_logo();         // shell/logo.cpp
-    static void title_screen();      // shell/title_screen.cpp
-    static void start_new();         // shell/new_game.cpp
-    static void level_intro();       // shell/level_intro.cpp
-    static void play_game();         // shell/play_loop.cpp
-    static void end_level();         // world/level_end.cpp
-    static void tovo_death();        // player/death.cpp
-    static void game_over();         // player/game_over.cpp
-    static void draw_endbkgr();      // enemies/ending.cpp
-    static void the_ending();        // enemies/ending.cpp
+    static void show_logo();              // shell/logo.cpp
+    static void title_screen();           // shell/title_screen.cpp
+    static void start_new();              // shell/new_game.cpp
+    static void level_intro();            // shell/level_intro.cpp
+    static void play_game();              // shell/play_loop.cpp
+    static void end_level();              // world/level_end.cpp
+    static void tovo_death();             // player/death.cpp
+    static void game_over();              // player/game_over.cpp
+    static void draw_endbkgr();           // enemies/ending.cpp
+    static void the_ending();             // enemies/ending.cpp
     static void update_cauldron(int dx);  // world/cauldron.cpp
-    static void display();           // shell/hud.cpp
-    static void key_inputs();        // shell/key_commands.cpp
-    static void destroy_all();       // shell/play_loop.cpp
-    static void load_media();        // shell/media.cpp
+    static void display();                // shell/hud.cpp
+    static void key_inputs();             // shell/key_commands.cpp
+    static void destroy_all();            // shell/play_loop.cpp
+    static void load_media();             // shell/media.cpp
 };
 
 // The only way the game prints text (shell/hud.cpp).

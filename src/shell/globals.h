@@ -33,6 +33,8 @@ struct game_state {
     float joy_up_threshold = -1.0f;
     float joy_down_threshold = 1.0f;
     int32_t rnd_state = 0;  // filled by save_state(), applied by load_state()
+    // The devices, scripted input, clock and drawing state: filled by save_state() too.
+    std::shared_ptr<const TPlatformState> platform;
 };
 
 extern game_state the_state;
@@ -59,7 +61,8 @@ inline player_tag& hero() {
     return player[game.curplayer];
 }
 
-// A copy of the whole game state, random generator included.
+// A copy of the whole game state, random generator and the machine's side included: loading
+// it runs the same frames again, frame numbers and pending input included.
 game_state save_state();
 void load_state(const game_state& saved);
 

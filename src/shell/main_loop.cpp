@@ -78,19 +78,23 @@ void after_logo() {
     game.scmy = 200;
 }
 
+bool main_loop_frame() {
+    Cls();
+    ResetCollisions(0);
+    game_tag::key_inputs();
+    run_state_routine();
+    game_tag::display();
+    Flip(-1);
+    suspend_handling();
+    // Tested in this order; a later test is skipped once an earlier one ends the loop.
+    if (KeyHit(27)) return false;
+    if (game.state == game_tag::kQuit) return false;
+    if (AppTerminate()) return false;
+    return true;
+}
+
 void main_loop() {
-    for (;;) {
-        Cls();
-        ResetCollisions(0);
-        game_tag::key_inputs();
-        run_state_routine();
-        game_tag::display();
-        Flip(-1);
-        suspend_handling();
-        // Tested in this order; a later test is skipped once an earlier one ends the loop.
-        if (KeyHit(27)) break;
-        if (game.state == game_tag::kQuit) break;
-        if (AppTerminate()) break;
+    while (main_loop_frame()) {
     }
     if (ChannelPlaying(music_channel)) {
         StopChannel(music_channel);

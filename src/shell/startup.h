@@ -17,5 +17,9 @@ void after_logo();
 // The main loop until Escape, quit or a close request, then shut-down; never returns.
 [[noreturn]] void main_loop();
 
+// One turn of the main loop: the frame of the current state (a whole screen for the states
+// that run their own frame loops), the HUD and the frame end. False when the loop would end.
+bool main_loop_frame();
+
 // The main loop's dispatch of one frame to the routine of game.state.
 void run_state_routine();

@@ -6,11 +6,13 @@ game_state the_state;
 game_state save_state() {
     game_state copy = the_state;
     copy.rnd_state = RndState();
+    copy.platform = SavePlatformState();
     return copy;
 }
 
 void load_state(const game_state& saved) {
     the_state = saved;
+    LoadPlatformState(saved.platform.get());
     SetRndState(saved.rnd_state);
 }
 

@@ -11,6 +11,7 @@
 #include "platform/backend.h"
 #include "shell/globals.h"
 #include "shell/startup.h"
+#include "sim/game_start.h"
 #include "sim/input_script.h"
 #include "sim/state_dump.h"
 
@@ -105,19 +106,6 @@ void write_file(const std::string& path, const std::string& text) {
     }
 }
 
-// A new game as the title menu starts it, placed at the requested level and area.
-void begin_game_at(const Options& o) {
-    if (game.music == 1) PlaySound(snd_tilesong, music_channel);
-    game.players = o.start_players - 1;
-    game.curplayer = 0;
-    game.state = game_tag::kLevelIntro;
-    game_tag::start_new();
-    for (player_tag& p : player) p.level = o.start_level, p.area = o.start_area;
-    SetChannelVolume(music_channel, 0.4f);
-    FlushKeys();
-    FlushMouse();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -169,7 +157,7 @@ int main(int argc, char** argv) {
     if (o.start_level > 0) {
         start_up();
         after_logo();
-        begin_game_at(o);
+        begin_game_at(o.start_level, o.start_area, o.start_players);
         main_loop();
     }
     varnoth_main();
