@@ -20,3 +20,8 @@ struct demo_tag {
 };
 
 void preload_demos();
+
+// Starts the attract demo's play of the records now in `demo` on the map of recording 1..3,
+// silently, as the title does once it has read the recording; false when the map cannot be
+// read (the menu's settings are then as they were).
+bool begin_demo_play(int recording);

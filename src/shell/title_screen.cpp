@@ -63,21 +63,7 @@ bool start_demo() {
     demo_next = next_recording(n);
     // A refused file leaves the demo buffer as it was, so it can be tried before anything else.
     if (!demo_tag::Load(".0" + std::to_string(n))) return false;
-    game.soundset = game.sound;
-    game.sound = 0;
-    demo_pos = 0;
-    demo_playing = 1;
-    game_tag::start_new();
-    map_tag::reset();
-    game.savesc = player[0].score;
-    if (!map_tag::Load(kDemoLevel, n)) {
-        demo_playing = 0;
-        demo_pos = 0;
-        game.sound = game.soundset;
-        return false;
-    }
-    map_tag::initialize();
-    return true;
+    return begin_demo_play(n);
 }
 
 // Left the menu by a move: the idle count restarts, the mouse follows, the hand is heard.
@@ -87,6 +73,24 @@ void menu_moved(int sel) {
     play_effect(snd_fireball);
 }
 }  // namespace
+
+bool begin_demo_play(int recording) {
+    game.soundset = game.sound;
+    game.sound = 0;
+    demo_pos = 0;
+    demo_playing = 1;
+    game_tag::start_new();
+    map_tag::reset();
+    game.savesc = player[0].score;
+    if (!map_tag::Load(kDemoLevel, recording)) {
+        demo_playing = 0;
+        demo_pos = 0;
+        game.sound = game.soundset;
+        return false;
+    }
+    map_tag::initialize();
+    return true;
+}
 
 std::string banner_text() {
     return "** Welcome To Varnoth! ** Version 1.22 "

@@ -1,0 +1,100 @@
+// Every committed walkthrough replayed through the real runner: each area must end at its
+// cauldron (a third area with its magic item taken) at the recorded frame, without a death.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+const std::string kSim = std::string(VARNOTH_BINARY_DIR) + "/varnoth-sim";
+const std::string kReplays = std::string(VARNOTH_SOURCE_DIR) + "/tests/walkthroughs/";
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The integer after "key": in text, searching from `from`; -1 when absent.
+int int_after(const std::string& text, const std::string& key, size_t from) {
+    const size_t at = text.find("\"" + key + "\":", from);
+    return at == std::string::npos ? -1 : std::atoi(text.c_str() + at + key.size() + 3);
+}
+
+struct Finish {
+    int frame = -1, state = -1, item = -1, lives = -1;
+    bool death_heard = false;
+};
+
+// The replay's own header names the area and the frame it is finished at.
+Finish replay(const std::string& name, int& recorded_frames) {
+    const std::string script = kReplays + name + ".txt";
+    const std::string text = slurp(script);
+    int level = 0, area = 0;
+    recorded_frames = 0;
+    char tail = 0;
+    if (std::sscanf(text.c_str(), "# --start %d.%d --frames %d%c", &level, &area, &recorded_frames,
+                    &tail) != 4 ||
+        tail != '\n') {
+        ADD_FAILURE() << script << " lacks its '# --start L.A --frames N' header";
+        return {};
+    }
+    EXPECT_EQ(std::to_string(level) + "." + std::to_string(area), name) << "header of " << script;
+    EXPECT_NE(text.find("\n# proves: "), std::string::npos) << script << " lacks its note";
+    const std::string dump =
+        ::testing::TempDir() + "walkthrough_" + name + "_" + std::to_string(getpid()) + ".json";
+    const std::string n = std::to_string(recorded_frames);
+    const std::string cmd = kSim + " --no-draw --start " + name + " --input " + script +
+                            " --dump " + n + ":" + dump + " --frames " + n;
+    const int status = std::system(cmd.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << cmd;
+    const std::string json = slurp(dump);
+    std::remove(dump.c_str());
+    Finish f;
+    const size_t game = json.find("\"game\":{");
+    const size_t players = json.find("\"player\":[");
+    if (game == std::string::npos || players == std::string::npos) {
+        ADD_FAILURE() << "no state dump from " << cmd;
+        return f;
+    }
+    f.frame = int_after(json, "frame", 0);
+    f.state = int_after(json, "state", game);
+    f.item = int_after(json, "item", game);
+    f.lives = int_after(json, "lives", players);
+    // A single dump lists every sound since the start: a death always sounds.
+    f.death_heard = json.find("snd_jdeath") != std::string::npos;
+    return f;
+}
+
+class Walkthrough : public ::testing::TestWithParam<const char*> {};
+
+}  // namespace
+
+TEST_P(Walkthrough, EndsAtTheCauldronWithoutADeath) {
+    const std::string name = GetParam();
+    int recorded = 0;
+    const Finish f = replay(name, recorded);
+    EXPECT_EQ(f.frame, recorded);
+    EXPECT_EQ(f.state, 4) << name << ": not at the level end by frame " << recorded;
+    EXPECT_EQ(f.lives, 3) << name << ": a life was lost or gained";
+    EXPECT_FALSE(f.death_heard) << name << ": the hero died on the way";
+    if (name.back() == '3') {
+        EXPECT_EQ(f.item, 1) << name << ": the magic item was not taken";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllAreas, Walkthrough,
+                         ::testing::Values("1.1", "1.2", "1.3", "2.1", "2.2", "2.3", "3.1", "3.2",
+                                           "3.3", "4.1", "4.2", "4.3", "5.1", "5.2", "5.3"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             std::string n = info.param;
+                             n[1] = '_';
+                             return "Area" + n;
+                         });
