@@ -372,6 +372,18 @@ void Flip(int sync) {
     }
 }
 
+void SetWindowIcon(TImage* image, int frame) {
+    if (plat::config().headless || !d.window || !image || frame < 0 ||
+        frame >= static_cast<int>(image->frames.size()))
+        return;
+    std::vector<uint32_t> pixels = image->frames[static_cast<size_t>(frame)].rgba;
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
+        pixels.data(), image->width, image->height, 32, image->width * 4, SDL_PIXELFORMAT_RGBA32);
+    if (!icon) return;  // no icon is no reason to stop
+    SDL_SetWindowIcon(d.window, icon);
+    SDL_FreeSurface(icon);
+}
+
 int MilliSecs() {
     return plat::now_ms();
 }

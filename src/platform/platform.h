@@ -23,6 +23,8 @@ void Graphics(int width, int height, int depth, int hertz, int flags);
 void Cls();
 void Flip(int sync);
 void HideMouse();
+// The window's icon in the desktop's task bar: one frame of an image (black is transparent).
+void SetWindowIcon(TImage* image, int frame);
 void MoveMouse(int x, int y);
 bool AppSuspended();
 bool AppTerminate();

@@ -43,6 +43,7 @@ constexpr int kSprite2Frames = 6;
 constexpr int kFrameSize = 40;
 constexpr int kPitch = 41;
 constexpr int kPerRow = 15;
+constexpr int kHeroFrame = 30;  // the pumpkin, also the window's icon
 
 }  // namespace
 
@@ -71,6 +72,7 @@ void game_tag::load_media() {
     TImage* sheet2 = LoadImage("incbin::graphx\\tovo_02.png", -1);
     DrawImage(sheet2, 0, 0, 0);
     AutoMidHandle(true);
+    SetWindowIcon(img_sprites, kHeroFrame);
     img_sprites2 = CreateImage(kFrameSize, kFrameSize, kSprite2Frames, -1);
     for (int j = 0; j < kSprite2Frames; ++j) GrabImage(img_sprites2, 1 + kPitch * j, 1, j);
     AutoMidHandle(false);
