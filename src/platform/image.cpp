@@ -69,6 +69,12 @@ TImage* CreateImage(int width, int height, int frames, int flags) {
     return plat::new_image(width, height, frames, f);
 }
 
+void FreeImage(TImage* image) {
+    if (!image) return;
+    plat::renderer_forget(image);
+    delete image;
+}
+
 void GrabImage(TImage* image, int x, int y, int frame) {
     if (!image || frame < 0 || frame >= static_cast<int>(image->frames.size())) return;
     plat::renderer_grab(image, x, y, frame);

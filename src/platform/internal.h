@@ -98,6 +98,8 @@ void renderer_draw_image(TImage* image, int frame, float x, float y);
 void renderer_draw_glyphs(TImageFont* font, const std::string& text, float x, float y);
 void renderer_draw_rect(float x, float y, float w, float h);
 void renderer_grab(TImage* image, int x, int y, int frame);
+// Lets go of everything the renderer holds of an image about to be deleted.
+void renderer_forget(TImage* image);
 bool renderer_read(std::vector<uint8_t>& rgb);
 void renderer_present(int window_w, int window_h, int ox, int oy, int w, int h);
 void renderer_flush();

@@ -60,6 +60,8 @@ constexpr int kMaskedImage = 1;
 constexpr int kDynamicImage = 8;
 TImage* LoadImage(const std::string& url, int flags = -1);
 TImage* CreateImage(int width, int height, int frames = 1, int flags = -1);
+// Releases an image that will not be drawn again (a sheet once its frames are cut).
+void FreeImage(TImage* image);
 void GrabImage(TImage* image, int x, int y, int frame = 0);
 void AutoMidHandle(bool enable);
 void MidHandleImage(TImage* image);

@@ -177,10 +177,10 @@ void flush() {
 }
 
 // Whether a quad may join the current shared batch. Each new batch costs a software rasteriser
-// about as much as blending three quads, so short runs of mask and solid quads ride along with
-// alpha quads (blended, to the same colours), while long runs keep a batch without blending.
+// about as much as blending a dozen quads or more, so short runs of mask and solid quads ride along
+// with alpha quads (blended, to the same colours), while long runs keep a batch without blending.
 bool joins_shared_batch(bool translucent) {
-    constexpr int kShortRun = 3;
+    constexpr int kShortRun = 16;
     if (gl.batch_quads == 0 || translucent == gl.batch_translucent) return true;
     if (translucent) return gl.batch_quads < kShortRun;
     return gl.batch_opaque_blended < kShortRun - 1;
@@ -378,6 +378,15 @@ static void read_rect(int x, int y, int w, int h, std::vector<uint32_t>& out) {
         for (int sx = x0; sx < x1; ++sx)
             out[static_cast<size_t>(sy - y) * w + (sx - x)] = src[sx - x0] | 0xff000000u;
     }
+}
+
+void renderer_forget(TImage* image) {
+    std::erase_if(g_stamps, [image](const Stamp& st) { return st.image == image; });
+    if (!gl.ready || !image->texture) return;
+    flush();  // the queued batch may still draw from it
+    if (gl.batch_texture == image->texture) gl.batch_texture = 0;
+    glDeleteTextures(1, &image->texture);
+    image->texture = 0;
 }
 
 void renderer_grab(TImage* image, int x, int y, int frame) {

@@ -66,6 +66,7 @@ void game_tag::load_media() {
     img_sprites = CreateImage(kFrameSize, kFrameSize, kSpriteFrames, -1);
     for (int i = 0; i < kSpriteFrames; ++i)
         GrabImage(img_sprites, 1 + kPitch * (i % kPerRow), 1 + kPitch * (i / kPerRow), i);
+    FreeImage(sheet);  // everything is cut from it
 
     AutoMidHandle(false);
     Cls();
@@ -75,6 +76,7 @@ void game_tag::load_media() {
     SetWindowIcon(img_sprites, kHeroFrame);
     img_sprites2 = CreateImage(kFrameSize, kFrameSize, kSprite2Frames, -1);
     for (int j = 0; j < kSprite2Frames; ++j) GrabImage(img_sprites2, 1 + kPitch * j, 1, j);
+    FreeImage(sheet2);
     AutoMidHandle(false);
 
     music_channel = AllocChannel();
