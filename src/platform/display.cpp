@@ -377,6 +377,7 @@ void SetWindowIcon(TImage* image, int frame) {
         frame >= static_cast<int>(image->frames.size()))
         return;
     std::vector<uint32_t> pixels = image->frames[static_cast<size_t>(frame)].rgba;
+    if (pixels.empty()) return;
     SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
         pixels.data(), image->width, image->height, 32, image->width * 4, SDL_PIXELFORMAT_RGBA32);
     if (!icon) return;  // no icon is no reason to stop

@@ -26,6 +26,7 @@ void apply_mask_colour(Frame& frame) {
 void build_masks(Frame& frame, int width, int height) {
     int words = (width + 63) / 64;
     frame.rows.assign(static_cast<size_t>(words) * height, 0);
+    if (frame.rgba.empty()) return;  // not yet painted: transparent, nothing solid
     for (int v = 0; v < height; ++v) {
         for (int u = 0; u < width; ++u) {
             if ((frame.rgba[static_cast<size_t>(v) * width + u] >> 24) >= 128)
@@ -41,10 +42,9 @@ TImage* new_image(int width, int height, int frames, int flags) {
     img->height = height;
     img->flags = flags < 0 ? g_default_flags : flags;
     img->frames.resize(std::max(frames, 1));
-    for (auto& f : img->frames) {
-        f.rgba.assign(static_cast<size_t>(width) * height, 0);
-        build_masks(f, width, height);
-    }
+    // Pixels are allocated by the first grab: a full-screen image made at start-up and used
+    // only later costs nothing until then.
+    for (auto& f : img->frames) build_masks(f, width, height);
     if (g_auto_mid_handle) MidHandleImage(img);
     return img;
 }

@@ -135,8 +135,11 @@ void upload(TImage* img) {
     for (size_t i = 0; i < img->frames.size(); ++i) {
         auto& f = img->frames[i];
         if (!f.dirty) continue;
+        static std::vector<uint32_t> blank;  // for frames never painted
+        if (f.rgba.empty()) blank.assign(static_cast<size_t>(img->width) * img->height, 0);
         glTexSubImage2D(GL_TEXTURE_2D, 0, 0, static_cast<GLint>(i) * img->height, img->width,
-                        img->height, GL_RGBA, GL_UNSIGNED_BYTE, f.rgba.data());
+                        img->height, GL_RGBA, GL_UNSIGNED_BYTE,
+                        f.rgba.empty() ? blank.data() : f.rgba.data());
         f.dirty = false;
     }
 }
@@ -237,6 +240,7 @@ void replay(std::vector<uint32_t>& out, int x, int y, int w, int h) {
     for (const Stamp& st : g_stamps) {
         const TImage* img = st.image;
         const auto& px = img->frames[st.frame].rgba;
+        if (px.empty()) continue;  // never painted: transparent
         int x0 = std::max(x, st.left), x1 = std::min(x + w, st.left + img->width);
         int y0 = std::max(y, st.top), y1 = std::min(y + h, st.top + img->height);
         for (int sy = y0; sy < y1; ++sy) {

@@ -114,6 +114,25 @@ TEST(Drawing, MixedModesInOneFrameKeepEachModesColours) {
     }
 }
 
+TEST(Drawing, AnImageNeverGrabbedIsTransparentAndCollidesWithNothing) {
+    fresh_game();
+    TImage* blank = CreateImage(40, 40, 2, -1);
+    TImage* red = red_corner_image();
+    white_background();
+    SetBlend(1);
+    DrawImage(blank, 100, 100, 1);
+    EXPECT_EQ(pixel(110, 110).g, 255) << "masked: nothing drawn";
+    SetBlend(2);
+    DrawImage(blank, 300, 100, 0);
+    const Rgb solid = pixel(310, 110);
+    EXPECT_EQ(solid.r + solid.g + solid.b, 0) << "solid: the black of an empty frame";
+    SetBlend(1);
+    EXPECT_FALSE(ImagesCollide(blank, 100, 100, 0, red, 100, 100, 0));
+    GrabImage(blank, 290, 90, 1);  // half white, half the solid black square
+    EXPECT_TRUE(ImagesCollide(blank, 100, 100, 1, red, 100, 100, 0));
+    FreeImage(blank);
+}
+
 TEST(Drawing, RotationAndScaleTurnAboutTheHandle) {
     fresh_game();
     TImage* img = red_corner_image();
