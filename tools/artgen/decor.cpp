@@ -124,6 +124,13 @@ void draw_decor(Frames& f) {
     f[18] = rotated(f[15], 180.0f);
 
     shield(f[19]);
+    // Cobwebs and the shield are background tiles: nothing is drawn behind a tile, so they
+    // carry the stone wall they hang on (masked drawing would show black between the threads).
+    for (int i = 15; i <= 19; ++i) {
+        Canvas on_wall = f[0];
+        on_wall.blit(f[i], 0, 0);
+        f[i] = on_wall;
+    }
     for (int i = 0; i < 3; ++i) lantern(f[20 + i], i);
 
     // Water: rolling wave bands, light crests near the top of the cell.
