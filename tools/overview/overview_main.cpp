@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "map_grid.h"
 #include "platform/backend.h"
 #include "shell/globals.h"
 #include "shell/startup.h"
@@ -13,31 +14,9 @@ namespace {
 
 constexpr int kWorldW = map_tag::kColumns * map_tag::kCellSize;
 
+// Lifts, the start, the cauldron and every monster.
 bool is_marked(int code) {
-    switch (code) {
-        case 12:
-        case 13:
-        case 26:
-        case 27:
-        case 30:
-        case 39:
-        case 57:
-        case 59:
-        case 61:
-        case 64:
-        case 67:
-        case 69:
-        case 71:
-        case 73:
-        case 76:
-        case 81:
-        case 83:
-        case 87:
-        case 88:
-            return true;
-        default:
-            return false;
-    }
+    return code == 12 || code == 13 || code == 30 || code == 39 || mapc::is_monster(code);
 }
 
 void draw_marker(int code, float x, float y) {
