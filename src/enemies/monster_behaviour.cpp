@@ -13,7 +13,6 @@ constexpr float kCannonRange = 900.0f;  // a cannon opens fire from here, on scr
 constexpr float kFallCap = 6.0f;
 constexpr float kLeapSpeed = -8.0f;
 constexpr float kLeapGravity = 0.1f;
-constexpr int kHeroFrame = 30;
 constexpr int kInvincibleAfterHit = 50;
 
 // Degrees, as every angle of the game; double precision like the arm's original sums.

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kHeroFrame = 30;
 constexpr float kWalkerFall = 4.0f;
 constexpr float kShellSpeed = 4.0f;
 

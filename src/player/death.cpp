@@ -1,11 +1,10 @@
 // The hero's death: the scene chosen by how he died, the witch's laugh, the lost life and
 // power, the turn passing in a two-player game, and the way on to the announcement or game over.
-#include "shell/held_button_wait.h"
 #include "shell/globals.h"
+#include "shell/held_button_wait.h"
 
 namespace {
 
-constexpr int kHeroFrame = 30;
 constexpr int kSplashFrame = 110;
 constexpr int kLiquidFrames = 150;
 constexpr int kLaughFrames = 100;

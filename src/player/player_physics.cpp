@@ -8,7 +8,6 @@ constexpr float kGravity = 0.2f;
 constexpr float kTerminalSpeed = 8.0f;
 constexpr float kSquashRecovery = 0.05f;
 constexpr float kBottomEdge = 480.0f;
-constexpr int kHeroFrame = 30;
 constexpr int kAuraPower1 = 96;
 constexpr int kAuraPower2 = 92;
 constexpr int kFlashStep = 10;

@@ -2,6 +2,9 @@
 // and collisions with the map.
 #pragma once
 
+// The hero's picture in img_sprites (the pumpkin), also his collision shape and the lives icon.
+inline constexpr int kHeroFrame = 30;
+
 struct player_tag {
     int score = 0;
     int lives = 0;

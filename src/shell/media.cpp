@@ -43,7 +43,6 @@ constexpr int kSprite2Frames = 6;
 constexpr int kFrameSize = 40;
 constexpr int kPitch = 41;
 constexpr int kPerRow = 15;
-constexpr int kHeroFrame = 30;  // the pumpkin, also the window's icon
 
 }  // namespace
 
