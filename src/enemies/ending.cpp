@@ -29,6 +29,20 @@ void random_alpha() {
     SetAlpha(rnd(0.1, 1.0));
 }
 
+// A figure of the second sheet with its flickering blue glow, turning as it grows or shrinks.
+void draw_glowing(float x, float y, int glow_frame, int frame, float scale, int spin) {
+    random_alpha();
+    const float gx = scale + rnd(0, 0.3);
+    const float gy = scale + 0.6f + rnd(0, 0.3);
+    SetScale(gx, gy);
+    DrawImage(img_sprites2, x, y, glow_frame);
+    SetAlpha(1.0f);
+    const float sx = scale + rnd(0, 0.3);
+    const float sy = scale + rnd(0, 0.3);
+    SetTransform(static_cast<float>(spin), sx, sy);
+    DrawImage(img_sprites2, x, y, frame);
+}
+
 struct ending_scene {
     int hero_phase = 0;   // 0 waiting, 1 pumpkin rising, 2 changing into a man, 3 man floating
     int witch_phase = 0;  // 0 standing, 1 shrinking away, 2 bouncing pumpkin
@@ -57,16 +71,7 @@ void ending_scene::draw_witch() {
             DrawImage(img_sprites2, 400, 388, 3);
             break;
         case 1: {
-            random_alpha();
-            const float gx = witch_scale + rnd(0, 0.3);
-            const float gy = witch_scale + 0.6f + rnd(0, 0.3);
-            SetScale(gx, gy);
-            DrawImage(img_sprites2, 400, 388, 0);
-            SetAlpha(1.0f);
-            const float sx = witch_scale + rnd(0, 0.3);
-            const float sy = witch_scale + rnd(0, 0.3);
-            SetTransform(static_cast<float>(spin), sx, sy);
-            DrawImage(img_sprites2, 400, 388, 3);
+            draw_glowing(400, 388, 0, 3, witch_scale, spin);
             spin += 15;
             witch_scale -= 0.01f;
             if (witch_scale < 0.1f) {
@@ -117,7 +122,7 @@ void ending_scene::draw_hero() {
             DrawImage(img_sprites, 280, hero_y, 96);
             SetAlpha(1.0f);
             SetTransform(static_cast<float>(spin), 1.2f, 1.2f);
-            DrawImage(img_sprites, 280, hero_y, 30);
+            DrawImage(img_sprites, 280, hero_y, kHeroFrame);
             spin += 10;
             hero_y -= 1.0f;
             if (hero_y < 180) {
@@ -129,16 +134,7 @@ void ending_scene::draw_hero() {
             break;
         }
         case 2: {
-            random_alpha();
-            const float gx = man_scale + rnd(0, 0.3);
-            const float gy = man_scale + 0.6f + rnd(0, 0.3);
-            SetScale(gx, gy);
-            DrawImage(img_sprites2, 280, 180, 2);
-            SetAlpha(1.0f);
-            const float sx = man_scale + rnd(0, 0.3);
-            const float sy = man_scale + rnd(0, 0.3);
-            SetTransform(static_cast<float>(spin), sx, sy);
-            DrawImage(img_sprites2, 280, 180, 1);
+            draw_glowing(280, 180, 2, 1, man_scale, spin);
             spin += 15;
             man_scale += 0.01f;
             if (man_scale > 2.0f) {
