@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int kHeroFrame = 30;
 constexpr int kUsedBlock = 8;
 constexpr int kBrick = 4;
 constexpr int kBonusBlock = 5;
@@ -52,6 +51,19 @@ void pay_token(player_tag& p) {
     p.score += 100;
 }
 
+// A block holding a power item, an extra life or invincibility gives it up and is used; the
+// power item is the fire orb for a hero who already has power.
+void release_pickup(map_tag& c, int power) {
+    int kind = 0;
+    if (c.objectid == kPowerItem) kind = power >= 1 ? kPickupFire : kPickupPower;
+    if (c.objectid == kLifeItem) kind = kPickupLife;
+    if (c.objectid == kInvincibleItem) kind = kPickupInvincible;
+    if (kind == 0) return;
+    c.tile1 = kUsedBlock;
+    play_effect(snd_popout);
+    specialitem_tag::Create(c.x, c.y, kind);
+}
+
 }  // namespace
 
 int player_tag::collisions(int cell) {
@@ -77,28 +89,12 @@ int player_tag::collisions(int cell) {
         }
         if (c.objectid == kOneToken) {
             c.tile1 = kUsedBlock;
-            game.setpoint = "100";
-            magic += 1;
-            score += 100;
+            pay_token(*this);
             score_popup(c, 40);
             token_sparkle(c, 40);
             play_effect(snd_magic);
         }
-        if (c.objectid == kPowerItem) {
-            c.tile1 = kUsedBlock;
-            play_effect(snd_popout);
-            specialitem_tag::Create(c.x, c.y, power >= 1 ? kPickupFire : kPickupPower);
-        }
-        if (c.objectid == kLifeItem) {
-            c.tile1 = kUsedBlock;
-            play_effect(snd_popout);
-            specialitem_tag::Create(c.x, c.y, kPickupLife);
-        }
-        if (c.objectid == kInvincibleItem) {
-            c.tile1 = kUsedBlock;
-            play_effect(snd_popout);
-            specialitem_tag::Create(c.x, c.y, kPickupInvincible);
-        }
+        release_pickup(c, power);
     }
 
     // Side push: five pixels of overlap are allowed between the two shapes.
@@ -181,21 +177,7 @@ int player_tag::collisions(int cell) {
                     token_sparkle(c, 40);
                     play_effect(snd_magic);
                 }
-                if (c.objectid == kPowerItem) {
-                    play_effect(snd_popout);
-                    c.tile1 = kUsedBlock;
-                    specialitem_tag::Create(c.x, c.y, power >= 1 ? kPickupFire : kPickupPower);
-                }
-                if (c.objectid == kLifeItem) {
-                    c.tile1 = kUsedBlock;
-                    play_effect(snd_popout);
-                    specialitem_tag::Create(c.x, c.y, kPickupLife);
-                }
-                if (c.objectid == kInvincibleItem) {
-                    c.tile1 = kUsedBlock;
-                    play_effect(snd_popout);
-                    specialitem_tag::Create(c.x, c.y, kPickupInvincible);
-                }
+                release_pickup(c, power);
             }
         }
     }
