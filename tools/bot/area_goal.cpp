@@ -32,17 +32,22 @@ double closeness(double x, double y, double tx, double ty) {
     return tx - across - weight * std::fabs(y - ty);
 }
 
+// How far the world has scrolled: map x = screen x - scrolled().
+float scrolled() {
+    return map_cells[0].x - kCellSize / 2;
+}
+
 }  // namespace
 
 float AreaGoal::hero_map_x() {
-    return hero().x - (map_cells[0].x - kCellSize / 2);
+    return hero().x - scrolled();
 }
 
 AreaGoal AreaGoal::of_live_area(PlayMode mode) {
     AreaGoal g;
     g.mode = mode;
     g.needs_item = mode == PlayMode::kArea && hero().area == 3;
-    const float scroll = map_cells[0].x - kCellSize / 2;
+    const float scroll = scrolled();
     for (const map_tag& c : map_cells) {
         if (is_magic_item(c.tile2)) {
             g.item_x = c.x - scroll;
