@@ -5,6 +5,7 @@
 #include <string>
 
 #include "shell/globals.h"
+#include "shell/held_button_wait.h"
 
 namespace {
 constexpr const char* kEntries[3] = {"Start 1 player game", "Start 2 player game", "Quit game"};
@@ -21,7 +22,6 @@ constexpr int kKeyEscape = 27;
 constexpr int kKeyUp = 38;
 constexpr int kKeyDown = 40;
 constexpr int kKeySpace = 32;
-constexpr int kWaitPollMs = 10;
 constexpr int kDemoLevel = 3;
 constexpr int kRecordings = 3;
 constexpr float kGameMusicVolume = 0.4f;
@@ -33,23 +33,9 @@ constexpr int kBannerTop = 200;
 constexpr int kBannerBottom = 220;
 constexpr int kBannerEntryX = 640;
 
-// Waits, without spinning, until the stick leaves a full deflection. True when the window was
-// closed meanwhile: asking for a close request uses it up, so the caller must act on it.
+// Waits until the stick leaves a full deflection; true when the window was closed meanwhile.
 bool wait_stick_leaves(float deflection) {
-    while (JoyY(0) == deflection) {
-        if (AppTerminate()) return true;
-        Delay(kWaitPollMs);
-    }
-    return false;
-}
-
-// The same for joystick button 0 after a choice.
-bool wait_button_released() {
-    while (JoyDown(0, 0) != 0) {
-        if (AppTerminate()) return true;
-        Delay(kWaitPollMs);
-    }
-    return false;
+    return wait_while_held([deflection] { return JoyY(0) == deflection; });
 }
 
 int next_recording(int n) {
@@ -213,5 +199,5 @@ void game_tag::title_screen() {
     FlushKeys();
     FlushMouse();
     // Asking used the close request up, so it becomes the quit the main loop would have made.
-    if (wait_button_released()) game.state = kQuit;
+    wait_while_jump_button_held();
 }
