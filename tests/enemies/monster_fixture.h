@@ -13,32 +13,12 @@
 class MonsterTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        fresh_game();
-        game_tag::destroy_all();
-        clear_grid();
-        // The grid as an area starts: every cell at its place, nothing scrolled yet.
-        for (int i = 0; i < map_tag::kCells; ++i) {
-            map_tag& c = map_cells[i];
-            c.x = 20.0f + 40.0f * static_cast<float>(i % map_tag::kColumns);
-            c.y = 20.0f + 40.0f * static_cast<float>(i / map_tag::kColumns);
-            c.xscale = c.yscale = 1.0f;
-        }
-        game.state = game_tag::kPlay;
-        game.sound = 1;
-        game.players = 0;
-        game.curplayer = 0;
-        demo_playing = 0;
+        empty_area_in_play();
+        for (map_tag& c : map_cells) c.xscale = c.yscale = 1.0f;
         player_tag& p = hero();
-        p.lives = 3;
-        p.level = 1;
-        p.area = 1;
         p.power = 0;
         p.score = 0;
-        p.yscale = 1.0f;
-        p.rotation = 0;
         pin_hero(100, 100);
-        MoveMouse(320, 0);
-        sounds_played();
     }
 
     void TearDown() override { SetFlipHook(nullptr); }

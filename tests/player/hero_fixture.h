@@ -13,31 +13,11 @@
 class HeroTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        fresh_game();
-        game_tag::destroy_all();
-        clear_grid();
-        // The grid keeps its places only through a map load; lay them out as a load would.
-        for (int row = 0; row < map_tag::kRows; ++row)
-            for (int col = 0; col < map_tag::kColumns; ++col) {
-                cell(col, row).x = static_cast<float>(col * map_tag::kCellSize + 20);
-                cell(col, row).y = static_cast<float>(row * map_tag::kCellSize + 20);
-            }
-        game.state = game_tag::kPlay;
-        game.sound = 1;
-        game.players = 0;
-        game.curplayer = 0;
-        demo_playing = 0;
+        empty_area_in_play();
         player_tag& p = hero();
         p.x = 200;
         p.y = 200;
         p.ystp = 0;
-        p.yscale = 1.0f;
-        p.rotation = 0;
-        p.lives = 3;
-        p.level = 1;
-        p.area = 1;
-        MoveMouse(320, 0);
-        sounds_played();
     }
 
     void TearDown() override {

@@ -9,29 +9,14 @@
 #include <sstream>
 #include <string>
 
+#include "support/sim_runner.h"
+
 namespace {
 
-const std::string kSim = std::string(VARNOTH_BINARY_DIR) + "/varnoth-sim";
 constexpr int kFirstTitleFrame = 112;
 
 std::string temp(const std::string& name) {
     return ::testing::TempDir() + "varnoth_flow_" + name;
-}
-
-int run(const std::string& args) {
-    const int status = std::system((kSim + " " + args + " 2>/dev/null").c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void write(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
 }
 
 // A directory standing in for the program's own, with an empty data folder: no sounds, no
@@ -44,7 +29,7 @@ std::string empty_home(const std::string& name) {
 
 std::string script(const std::string& name, const std::string& lines) {
     const std::string path = temp(name + ".txt");
-    write(path, lines);
+    write_text(path, lines);
     return path;
 }
 
@@ -62,15 +47,16 @@ TEST(GameFlowRun, QuitFromTheMenuAfterASkippedDemoSavesTheTopScore) {
     // A damaged two-byte file reads as 0; the recordings are missing, so the first demo is
     // skipped and the menu goes on; "Quit game" ends the run normally and writes the file.
     const std::string home = empty_home("quit");
-    write(home + "/data/hiscore.dat", std::string("\x10\x27", 2));
+    write_text(home + "/data/hiscore.dat", std::string("\x10\x27", 2));
     const int idle_end = kFirstTitleFrame + 199;  // the frame on which the demo would start
     const std::string input = script("quit", at(idle_end + 10) + " tap down\n" + at(idle_end + 11) +
                                                  " tap down\n" + at(idle_end + 13) + " tap jump\n");
     const std::string first = temp("quit_title.json");
     const std::string later = temp("quit_skipped.json");
-    ASSERT_EQ(run("--no-draw --data " + home + " --input " + input + " --frames 2000 --dump " +
-                  at(kFirstTitleFrame) + ":" + first + " --dump " + at(idle_end + 5) + ":" + later),
-              0);
+    ASSERT_EQ(
+        run_sim("--no-draw --data " + home + " --input " + input + " --frames 2000 --dump " +
+                at(kFirstTitleFrame) + ":" + first + " --dump " + at(idle_end + 5) + ":" + later),
+        0);
     const std::string title = slurp(first);
     EXPECT_TRUE(has(title, "\"state\":6,\"topscore\":0,")) << title.substr(0, 120);
     EXPECT_TRUE(has(title, "\"scmx\":638,")) << "the banner enters from the right";
@@ -85,8 +71,8 @@ TEST(GameFlowRun, F1DuringPlayShowsASecondOfBlackThenTheTitle) {
     const std::string input = script("f1", "400 tap f1\n420 tap escape\n");
     const std::string reset = temp("f1_reset.json");
     const std::string title = temp("f1_title.json");
-    ASSERT_EQ(run("--no-draw --start 1.1 --data " + home + " --input " + input +
-                  " --frames 2000 --dump 399:" + reset + " --dump 401:" + title),
+    ASSERT_EQ(run_sim("--no-draw --start 1.1 --data " + home + " --input " + input +
+                      " --frames 2000 --dump 399:" + reset + " --dump 401:" + title),
               0);
     const std::string before = slurp(reset);
     const std::string after = slurp(title);
@@ -105,6 +91,7 @@ TEST(GameFlowRun, ClosingTheWindowDuringAPauseEndsTheRunNormally) {
     // A pause that missed the close would wait for a press the script never gives, and the
     // runner would stop with status 3.
     ASSERT_EQ(
-        run("--no-draw --start 1.1 --data " + home + " --input " + input + " --frames 100000"), 0);
+        run_sim("--no-draw --start 1.1 --data " + home + " --input " + input + " --frames 100000"),
+        0);
     EXPECT_EQ(slurp(home + "/data/hiscore.dat").size(), 4u) << "the normal shut-down ran";
 }

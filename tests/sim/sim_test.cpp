@@ -8,36 +8,12 @@
 #include <sstream>
 
 #include "sim/input_script.h"
+#include "support/sim_runner.h"
 
 namespace {
 
-const std::string kSim = std::string(VARNOTH_BINARY_DIR) + "/varnoth-sim";
-
 std::string temp(const std::string& name) {
     return ::testing::TempDir() + "varnoth_sim_" + name;
-}
-
-int run(const std::string& args, std::string* err = nullptr) {
-    std::string errfile = temp("stderr.txt");
-    int status = std::system((kSim + " " + args + " 2>" + errfile).c_str());
-    if (err) {
-        std::ifstream in(errfile);
-        std::stringstream s;
-        s << in.rdbuf();
-        *err = s.str();
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void write(const std::string& path, const std::string& text) {
-    std::ofstream(path) << text;
 }
 
 }  // namespace
@@ -75,19 +51,19 @@ TEST(InputScript, ParsesEveryActionAndControlAndNamesBadLines) {
 
 TEST(Sim, RefusesBadArgumentsAndScriptsWithStatusTwo) {
     std::string script = temp("bad.txt");
-    write(script, "1 tap jump\n2 tap nothing\n");
+    write_text(script, "1 tap jump\n2 tap nothing\n");
     std::string err;
-    EXPECT_EQ(run("--frames 5 --input " + script, &err), 2);
+    EXPECT_EQ(run_sim("--frames 5 --input " + script, &err), 2);
     EXPECT_NE(err.find("line 2"), std::string::npos) << err;
-    EXPECT_EQ(run("--frames 5 --no-draw --shot 3:" + temp("x.png"), &err), 2);
+    EXPECT_EQ(run_sim("--frames 5 --no-draw --shot 3:" + temp("x.png"), &err), 2);
     EXPECT_NE(err.find("--no-draw"), std::string::npos) << err;
-    EXPECT_EQ(run("--start 6.1 --frames 2"), 2);
-    EXPECT_EQ(run("--bogus"), 2);
+    EXPECT_EQ(run_sim("--start 6.1 --frames 2"), 2);
+    EXPECT_EQ(run_sim("--bogus"), 2);
 }
 
 TEST(Sim, CountsEveryFrameFromTheLogoOnAndDumpsEveryKey) {
     std::string dump = temp("logo.json");
-    ASSERT_EQ(run("--frames 3 --dump 3:" + dump), 0);
+    ASSERT_EQ(run_sim("--frames 3 --dump 3:" + dump), 0);
     std::string text = slurp(dump);
     for (const char* key :
          {"\"frame\":3", "\"millisecs\"", "\"game\"", "\"player\"", "\"fireball\"",
@@ -101,7 +77,7 @@ TEST(Sim, CountsEveryFrameFromTheLogoOnAndDumpsEveryKey) {
 
 TEST(Sim, StartLandsInTheAnnouncementOfTheAreaAsked) {
     std::string dump = temp("start.json");
-    ASSERT_EQ(run("--start 2.3:2 --no-draw --frames 1 --dump 1:" + dump), 0);
+    ASSERT_EQ(run_sim("--start 2.3:2 --no-draw --frames 1 --dump 1:" + dump), 0);
     std::string text = slurp(dump);
     EXPECT_NE(text.find("\"game\":{\"state\":2,"), std::string::npos) << text.substr(0, 200);
     EXPECT_NE(text.find("\"players\":1"), std::string::npos);
@@ -110,11 +86,11 @@ TEST(Sim, StartLandsInTheAnnouncementOfTheAreaAsked) {
 
 TEST(Sim, IdenticalRunsGiveIdenticalResultsAndDrawingChangesNoState) {
     std::string script = temp("walk.txt");
-    write(script, "1 press right\n40 tap jump\n90 tap jump\n150 release right\n");
+    write_text(script, "1 press right\n40 tap jump\n90 tap jump\n150 release right\n");
     std::string args = "--start 1.1 --input " + script + " --frames 420 --dump 420:";
-    ASSERT_EQ(run(args + temp("a.json") + " --shot 420:" + temp("a.png")), 0);
-    ASSERT_EQ(run(args + temp("b.json") + " --shot 420:" + temp("b.png")), 0);
-    ASSERT_EQ(run(args + temp("c.json") + " --no-draw"), 0);
+    ASSERT_EQ(run_sim(args + temp("a.json") + " --shot 420:" + temp("a.png")), 0);
+    ASSERT_EQ(run_sim(args + temp("b.json") + " --shot 420:" + temp("b.png")), 0);
+    ASSERT_EQ(run_sim(args + temp("c.json") + " --no-draw"), 0);
     std::string a = slurp(temp("a.json"));
     ASSERT_FALSE(a.empty());
     EXPECT_EQ(a, slurp(temp("b.json")));
@@ -126,14 +102,14 @@ TEST(Sim, EscapeEndsTheGameAndTheTopScoreIsWrittenBesideTheProgram) {
     std::string dir = temp("home");
     std::system(("rm -rf " + dir + " && mkdir -p " + dir + "/data").c_str());
     std::string script = temp("escape.txt");
-    write(script, "200 tap escape\n");  // on the title, after the logo
+    write_text(script, "200 tap escape\n");  // on the title, after the logo
     // Escape ends the run long before the frame limit, with the normal shut-down.
-    ASSERT_EQ(run("--no-draw --data " + dir + " --input " + script + " --frames 5000"), 0);
+    ASSERT_EQ(run_sim("--no-draw --data " + dir + " --input " + script + " --frames 5000"), 0);
     std::string score = slurp(dir + "/data/hiscore.dat");
     EXPECT_EQ(score.size(), 4u);
 
     // Without a data folder there is nothing to write into: the game still ends normally.
     std::system(("rm -rf " + dir + "/data").c_str());
-    EXPECT_EQ(run("--no-draw --data " + dir + " --input " + script + " --frames 5000"), 0);
+    EXPECT_EQ(run_sim("--no-draw --data " + dir + " --input " + script + " --frames 5000"), 0);
     EXPECT_EQ(slurp(dir + "/data/hiscore.dat"), "");
 }

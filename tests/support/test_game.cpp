@@ -115,6 +115,33 @@ void clear_grid() {
     }
 }
 
+void empty_area_in_play() {
+    fresh_game();
+    game_tag::destroy_all();
+    clear_grid();
+    place_cells_as_loaded();
+    game.state = game_tag::kPlay;
+    game.sound = 1;
+    game.players = 0;
+    game.curplayer = 0;
+    demo_playing = 0;
+    player_tag& p = hero();
+    p.yscale = 1.0f;
+    p.rotation = 0;
+    p.lives = 3;
+    p.level = 1;
+    p.area = 1;
+    MoveMouse(320, 0);
+    sounds_played();
+}
+
+void place_cells_as_loaded() {
+    for (int i = 0; i < map_tag::kCells; ++i) {
+        map_cells[i].x = 20.0f + 40.0f * static_cast<float>(i % map_tag::kColumns);
+        map_cells[i].y = 20.0f + 40.0f * static_cast<float>(i / map_tag::kColumns);
+    }
+}
+
 void set_cell(int col, int row, int tile1, int tile2) {
     map_tag& c = cell(col, row);
     c.tile1 = tile1;

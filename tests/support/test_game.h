@@ -17,6 +17,11 @@ void fresh_game(bool draw = false);
 // (map loaded and initialised, state 1), without running the announcement screen.
 void enter_area(int level, int area);
 
+// A one-player game in play (state 1, effects on, no demo) on an empty grid laid out as a load
+// leaves it, the hero on level 1 area 1 with three lives, upright and unturned, the mouse
+// parked and the sounds so far cleared: the stage the hero and monster tests build on.
+void empty_area_in_play();
+
 // Runs n frames of play the way the main loop does (Cls, ResetCollisions, play_game, display,
 // Flip), stopping early when the state leaves play. Returns the frames run.
 int play_frames(int n);
@@ -34,3 +39,6 @@ map_tag& cell(int col, int row);
 // Empties the grid (every code 0) so a test can build its own scenery with set_cell.
 void clear_grid();
 void set_cell(int col, int row, int tile1, int tile2 = 0);
+// Puts every cell at the place a map load gives it (centre 20 + 40 * col, 20 + 40 * row), as
+// scenery built with set_cell expects; nothing else of the cells changes.
+void place_cells_as_loaded();

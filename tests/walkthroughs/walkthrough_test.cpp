@@ -10,17 +10,11 @@
 #include <sstream>
 #include <string>
 
+#include "support/sim_runner.h"
+
 namespace {
 
-const std::string kSim = std::string(VARNOTH_BINARY_DIR) + "/varnoth-sim";
 const std::string kReplays = std::string(VARNOTH_SOURCE_DIR) + "/tests/walkthroughs/";
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The integer after "key": in text, searching from `from`; -1 when absent.
 int int_after(const std::string& text, const std::string& key, size_t from) {
@@ -51,10 +45,10 @@ Finish replay(const std::string& name, int& recorded_frames) {
     const std::string dump =
         ::testing::TempDir() + "walkthrough_" + name + "_" + std::to_string(getpid()) + ".json";
     const std::string n = std::to_string(recorded_frames);
-    const std::string cmd = kSim + " --no-draw --start " + name + " --input " + script +
-                            " --dump " + n + ":" + dump + " --frames " + n;
-    const int status = std::system(cmd.c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << cmd;
+    const std::string cmd = "--no-draw --start " + name + " --input " + script + " --dump " + n +
+                            ":" + dump + " --frames " + n;
+    std::string err;
+    EXPECT_EQ(run_sim(cmd, &err), 0) << cmd << "\n" << err;
     const std::string json = slurp(dump);
     std::remove(dump.c_str());
     Finish f;

@@ -11,12 +11,8 @@
 
 // Every cell at its load position with empty codes, as after a load of an empty map.
 inline void lay_out_grid() {
-    for (int i = 0; i < map_tag::kCells; ++i) {
-        map_tag& c = map_cells[i];
-        c = map_tag{};
-        c.x = 20.0f + 40.0f * (i % map_tag::kColumns);
-        c.y = 20.0f + 40.0f * (i / map_tag::kColumns);
-    }
+    for (map_tag& c : map_cells) c = map_tag{};
+    place_cells_as_loaded();
 }
 
 inline void put_le32(std::vector<unsigned char>& out, int32_t v) {

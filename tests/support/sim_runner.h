@@ -1,0 +1,16 @@
+// Running the headless runner as a separate program from a test, and the small file chores
+// around it.
+#pragma once
+
+#include <string>
+
+// The path of the built varnoth-sim.
+const std::string& sim_path();
+
+// Runs varnoth-sim with the arguments and returns its exit status (-1 when it did not exit).
+// With `err`, what it printed on standard error is returned there; otherwise that is dropped.
+int run_sim(const std::string& args, std::string* err = nullptr);
+
+// The whole of a file ("" when it cannot be read), and writing one.
+std::string slurp(const std::string& path);
+void write_text(const std::string& path, const std::string& text);
