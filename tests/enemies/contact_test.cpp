@@ -150,3 +150,39 @@ TEST_F(MonsterTest, AShellKnocksOutMonstersItTouchesExceptAtItsOwnX) {
     EXPECT_EQ(hero().score, 600);
     EXPECT_EQ(count_of(sounds_played(), "snd_edeath"), 1);
 }
+
+TEST_F(MonsterTest, KillsScoreByTheLevelAndAreaBeingPlayed) {
+    // 100 per level and 50 per area for the hero's own kills; the two terms weigh differently,
+    // so areas away from 1-1 tell them apart. A shell's kill pays by the level alone.
+    struct Case {
+        int level, area, hero_kill, shell_kill;
+    };
+    for (Case c : {Case{1, 3, 250, 500}, Case{2, 1, 250, 600}, Case{3, 2, 400, 700}}) {
+        SCOPED_TRACE("area " + std::to_string(c.level) + "-" + std::to_string(c.area));
+        SetUp();
+        hero().level = c.level;
+        hero().area = c.area;
+        monster_tag& stomped = spawn(300, 200, 0, 0, monster_tag::kBat);
+        pin_hero(300, 176, 6.0f);
+        frames(1);
+        EXPECT_EQ(stomped.state, 0);
+        EXPECT_EQ(hero().score, c.hero_kill) << "stomp";
+
+        monster_tag& burnt = spawn(500, 200, 0, 0, monster_tag::kSpikedTurtle);
+        pin_hero(100, 100);
+        fireball.state = 1;
+        fireball.x = burnt.x;
+        fireball.y = burnt.y;
+        fireball.xstp = fireball.ystp = 0;
+        fireball.frame = 26;
+        frames(1);
+        EXPECT_EQ(burnt.state, 0);
+        EXPECT_EQ(hero().score, 2 * c.hero_kill) << "fireball";
+
+        monster_tag& shell = spawn(300, 400, 0, 0, monster_tag::kShell);
+        shell.frame = 63;
+        spawn(318, 400, 0, 0, monster_tag::kBat);
+        frames(1);
+        EXPECT_EQ(hero().score, 2 * c.hero_kill + c.shell_kill) << "shell";
+    }
+}

@@ -84,6 +84,23 @@ TEST(Sim, StartLandsInTheAnnouncementOfTheAreaAsked) {
     EXPECT_NE(text.find("\"level\":2,\"area\":3"), std::string::npos);
 }
 
+TEST(Sim, FramesFromAFreshDisplayHaveFixedLengths) {
+    // The extra millisecond of the remainder falls in the frame where the accumulator reaches
+    // the rate, so the very first frames of a run have fixed lengths. Frame 1 is the first
+    // present after the display opened; the announcement's one-second wait follows it, and
+    // the frame after a wait starts the count from the current time.
+    std::string args = "--start 1.1 --no-draw --frames 7";
+    for (int f = 1; f <= 7; ++f)
+        args += " --dump " + std::to_string(f) + ":" + temp("pace" + std::to_string(f));
+    ASSERT_EQ(run_sim(args), 0);
+    const int expected[] = {16, 1016, 1033, 1049, 1066, 1083, 1099};
+    for (int f = 1; f <= 7; ++f) {
+        std::string text = slurp(temp("pace" + std::to_string(f)));
+        std::string key = "\"millisecs\":" + std::to_string(expected[f - 1]) + ",";
+        EXPECT_NE(text.find(key), std::string::npos) << "frame " << f << ": " << text.substr(0, 40);
+    }
+}
+
 TEST(Sim, IdenticalRunsGiveIdenticalResultsAndDrawingChangesNoState) {
     std::string script = temp("walk.txt");
     write_text(script, "1 press right\n40 tap jump\n90 tap jump\n150 release right\n");
