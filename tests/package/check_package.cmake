@@ -135,12 +135,18 @@ function(play seconds raw)
     execute_process(
         COMMAND ${CMAKE_COMMAND} -E env HOME=${scratch}/home XDG_CONFIG_HOME=${scratch}/home/config
                 XDG_DATA_HOME=${scratch}/home/data SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=${raw}
-                ${XVFB_RUN} -a -s "-screen 0 800x600x24"
+                ${XVFB_RUN} -a -f ${scratch}/Xauthority -e ${scratch}/xvfb.log
+                -s "-screen 0 800x600x24"
                 timeout -s TERM ${seconds} ${root}/usr/games/varnoth
         RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
     # timeout's 124: the game was still running when it was told to stop.
     if(NOT rc EQUAL 124)
-        message(FATAL_ERROR "the unpacked program stopped by itself (${rc}):\n${out}${err}")
+        set(xvfb_log "")
+        if(EXISTS ${scratch}/xvfb.log)
+            file(READ ${scratch}/xvfb.log xvfb_log)
+        endif()
+        message(FATAL_ERROR "the unpacked program stopped by itself (${rc}):\n${out}${err}\n"
+                            "X server:\n${xvfb_log}")
     endif()
     if(NOT EXISTS ${raw})
         message(FATAL_ERROR "the unpacked program opened no sound device:\n${out}${err}")
