@@ -1,7 +1,8 @@
 # Builds the Debian package into a scratch folder and checks it without installing it: its name,
-# control fields and dependencies, its file list and modes, lintian's verdict, the desktop entry
-# and AppStream metadata, and a run of the unpacked program under a virtual X server that must
-# play the music it finds in the unpacked data folder, and stay silent once that folder is gone.
+# control fields and dependencies (and that apt would resolve them), its file list and modes,
+# lintian's verdict, the changelog, desktop entry and AppStream metadata, and a run of the
+# unpacked program under a virtual X server that must play the music it finds in the unpacked
+# data folder, and stay silent once that folder is gone.
 # -DBUILD=<build folder> -DSRC=<source folder> -DVERSION=<project version> -DAPP_ID=<AppStream id>
 set(scratch ${BUILD}/package-check)
 file(REMOVE_RECURSE ${scratch})
@@ -53,6 +54,15 @@ foreach(lib "libc6 \\(>= " "libsdl2-2\\.0-0 \\(>= " "libsdl2-mixer-2\\.0-0 \\(>=
         message(FATAL_ERROR "Depends lacks ${lib}:\n${out}")
     endif()
 endforeach()
+
+# apt resolves those dependencies on this machine; -s only simulates, nothing is installed.
+find_program(APT_GET apt-get)
+if(APT_GET)
+    run(${APT_GET} install -s --no-install-recommends ${deb})
+    if(NOT out MATCHES "\nInst varnoth \\(${VERSION} ")
+        message(FATAL_ERROR "apt would not install the package:\n${out}")
+    endif()
+endif()
 
 # --- Files: exactly the expected ones, owned by root, with Debian's modes
 set(expected
@@ -114,6 +124,10 @@ endif()
 # --- The unpacked tree: desktop entry and AppStream metadata
 set(root ${scratch}/root)
 run(dpkg-deb -x ${deb} ${root})
+run(gzip -dc ${root}/usr/share/doc/varnoth/changelog.gz)
+if(NOT out MATCHES "^varnoth \\(${VERSION}\\) ")
+    message(FATAL_ERROR "the changelog's newest entry is not ${VERSION}")
+endif()
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 if(DESKTOP_FILE_VALIDATE)
     run(${DESKTOP_FILE_VALIDATE} ${root}/usr/share/applications/${APP_ID}.desktop)
