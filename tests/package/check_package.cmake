@@ -3,7 +3,8 @@
 # lintian's verdict, the changelog, desktop entry and AppStream metadata, and a run of the
 # unpacked program under a virtual X server that must play the music it finds in the unpacked
 # data folder, and stay silent once that folder is gone.
-# -DBUILD=<build folder> -DSRC=<source folder> -DVERSION=<project version> -DAPP_ID=<AppStream id>
+# -DCPACK=<cpack> -DBUILD=<build folder> -DSRC=<source folder> -DVERSION=<project version>
+# -DAPP_ID=<AppStream id>
 set(scratch ${BUILD}/package-check)
 file(REMOVE_RECURSE ${scratch})
 file(MAKE_DIRECTORY ${scratch})
@@ -18,7 +19,7 @@ function(run)
 endfunction()
 
 # --- Building it
-run(cpack -G DEB --config ${BUILD}/CPackConfig.cmake -B ${scratch})
+run(${CPACK} -G DEB --config ${BUILD}/CPackConfig.cmake -B ${scratch})
 run(dpkg --print-architecture)
 string(STRIP "${out}" arch)
 set(deb ${scratch}/varnoth_${VERSION}_${arch}.deb)
