@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian/Ubuntu packages that building, playing and testing Varnoth need,
+# Installs the Debian/Ubuntu packages that building, playing, packaging and testing Varnoth need
+# (the package test checks the .deb with lintian and runs the unpacked game under Xvfb),
 # skipping those already present; uses sudo when not run as root.
 set -euo pipefail
 
@@ -8,6 +9,7 @@ packages=(
     libsdl2-dev libsdl2-mixer-dev libpng-dev zlib1g-dev libfreetype-dev
     libvorbis-dev libogg-dev libgl-dev libegl-dev libgl1-mesa-dri libegl-mesa0 libglx-mesa0
     libgtest-dev libbenchmark-dev
+    dpkg-dev lintian desktop-file-utils appstream xvfb xauth
 )
 
 missing=()

@@ -1,6 +1,7 @@
 // Streams over files and embedded resources, little-endian integers, and the game's paths:
 // "data\..." names use a backslash and are resolved against the program's own directory, so
-// the game works from any current directory.
+// the game works from any current directory. An installed game keeps its data folder apart from
+// the program, at a fixed place relative to it, so the same binary runs under any prefix.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,6 +47,22 @@ std::string program_dir() {
     return dir;
 }
 
+#ifndef VARNOTH_INSTALLED_DATA
+#define VARNOTH_INSTALLED_DATA "../share/games/varnoth"
+#endif
+
+// The installed data folder when there is one, else the "data" folder beside the program (the
+// build folder's layout).
+const std::string& data_dir() {
+    static std::string dir = [] {
+        std::string installed = program_dir() + "/" VARNOTH_INSTALLED_DATA;
+        struct stat st;
+        if (stat(installed.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return installed;
+        return program_dir() + "/data";
+    }();
+    return dir;
+}
+
 bool is_incbin(const std::string& url) {
     return url.compare(0, kIncbin.size(), kIncbin) == 0;
 }
@@ -66,6 +83,7 @@ std::string ResolvePath(const std::string& path) {
         // The stand-in directory replaces the program's own: "data/x" lives in base/data/x.
         return base + "/" + p;
     }
+    if (p.compare(0, 5, "data/") == 0) return data_dir() + p.substr(4);
     return program_dir() + "/" + p;
 }
 

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "canvas.h"
 #include "pixfont.h"
+#include "shapes.h"
 
 namespace artgen {
 
@@ -37,7 +39,22 @@ void draw_witch(Frames& f, Frames2& f2);
 // Map-editor markers for codes that have no picture of their own.
 void draw_editor_icons(Frames& f, const PixFont& font);
 
-// Shared pumpkin body, used by the hero and by the hatted pumpkin of the ending.
-Canvas pumpkin(bool with_face);
+// How a drawing made for the 40-pixel cell lands on a square picture of another size: the
+// cell's centre, moved down by shift_y cell pixels, goes to the picture's centre, and one cell
+// pixel becomes zoom picture pixels. Shapes are drawn at the picture's own resolution, so a
+// small picture stays sharp instead of being a scaled-down copy.
+struct CellView {
+    int size = kCell;
+    float zoom = 1.0f;
+    float shift_y = 0.0f;
+
+    // The cell point under the centre of picture pixel (x, y).
+    Pt cell_point(int x, int y) const;
+    std::vector<Pt> place(const std::vector<Pt>& cell_points) const;
+};
+
+// Shared pumpkin body, used by the hero, by the hatted pumpkin of the ending and by the
+// program's icons.
+Canvas pumpkin(bool with_face, const CellView& view);
 
 }  // namespace artgen

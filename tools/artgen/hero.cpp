@@ -1,6 +1,8 @@
 // The hero's carved pumpkin (frame 30, also its collision shape) and everything shaped like
 // it: the cyan and fiery auras, the splattered pumpkin of the fall death and the lantern glow.
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "frames.h"
 #include "palette.h"
@@ -13,22 +15,31 @@ namespace {
 constexpr float kCx = 20.0f, kCy = 21.5f, kRx = 17.5f, kRy = 16.0f;
 constexpr Rgb kRind{64, 22, 4}, kCarve{150, 56, 8}, kCarveRim{96, 32, 6};
 
-void face(Canvas& c) {
-    Canvas holes = blank_cell();
-    fill_poly(holes, {{8, 19}, {16, 19}, {13, 12}}, kCarve);   // left eye
-    fill_poly(holes, {{24, 19}, {32, 19}, {27, 12}}, kCarve);  // right eye
-    fill_poly(holes, {{18, 24}, {22, 24}, {20, 20.5f}}, kCarve);
-    fill_poly(holes, {{7, 26}, {33, 26}, {30, 31}, {25, 34}, {15, 34}, {10, 31}}, kCarve);
+struct Box {
+    float x0, y0, x1, y1;
+    bool contains(Pt p) const { return p.x >= x0 && p.x < x1 && p.y >= y0 && p.y < y1; }
+};
+
+void face(Canvas& c, const CellView& view) {
+    Canvas holes(c.width(), c.height());
+    const std::vector<std::vector<Pt>> shapes = {
+        {{8, 19}, {16, 19}, {13, 12}},   // left eye
+        {{24, 19}, {32, 19}, {27, 12}},  // right eye
+        {{18, 24}, {22, 24}, {20, 20.5f}},
+        {{7, 26}, {33, 26}, {30, 31}, {25, 34}, {15, 34}, {10, 31}},
+    };
+    for (const std::vector<Pt>& shape : shapes) fill_poly(holes, view.place(shape), kCarve);
     // Teeth left standing in the grin.
-    for (int x : {14, 24}) {
-        for (int y = 26; y < 29; ++y)
-            for (int i = 0; i < 3; ++i) holes.erase(x + i, y);
-    }
-    for (int y = 31; y < 34; ++y)
-        for (int i = 0; i < 3; ++i) holes.erase(19 + i, y);
+    const Box teeth[] = {{14, 26, 17, 29}, {24, 26, 27, 29}, {19, 31, 22, 34}};
     // The lit inside shows brighter towards the middle of each hole.
-    for (int y = 0; y < kCell; ++y)
-        for (int x = 0; x < kCell; ++x) {
+    for (int y = 0; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x) {
+            const Pt p = view.cell_point(x, y);
+            for (const Box& tooth : teeth)
+                if (tooth.contains(p)) holes.erase(x, y);
+        }
+    for (int y = 0; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x) {
             if (!holes.solid(x, y)) continue;
             bool rim = !holes.solid(x - 1, y) || !holes.solid(x + 1, y) || !holes.solid(x, y - 1) ||
                        !holes.solid(x, y + 1);
@@ -38,10 +49,24 @@ void face(Canvas& c) {
 
 }  // namespace
 
-Canvas pumpkin(bool with_face) {
-    Canvas c = blank_cell();
-    paint(c, [](int x, int y) -> std::optional<Rgb> {
-        float u = (x + 0.5f - kCx) / kRx, v = (y + 0.5f - kCy) / kRy;
+Pt CellView::cell_point(int x, int y) const {
+    return {kCell / 2.0f + (x + 0.5f - size / 2.0f) / zoom,
+            kCell / 2.0f + (y + 0.5f - size / 2.0f) / zoom + shift_y};
+}
+
+std::vector<Pt> CellView::place(const std::vector<Pt>& cell_points) const {
+    std::vector<Pt> out;
+    for (Pt p : cell_points)
+        out.push_back({(p.x - kCell / 2.0f) * zoom + size / 2.0f,
+                       (p.y - kCell / 2.0f - shift_y) * zoom + size / 2.0f});
+    return out;
+}
+
+Canvas pumpkin(bool with_face, const CellView& view) {
+    Canvas c(view.size, view.size);
+    paint(c, [&view](int x, int y) -> std::optional<Rgb> {
+        const Pt p = view.cell_point(x, y);
+        float u = (p.x - kCx) / kRx, v = (p.y - kCy) / kRy;
         float d = u * u + v * v;
         if (d > 1.0f) return std::nullopt;
         // Light from the upper left, and darker grooves between the lobes.
@@ -54,15 +79,17 @@ Canvas pumpkin(bool with_face) {
         return col;
     });
     outline(c, kRind);
-    // Stem.
-    fill_poly(c, {{18, 6}, {22, 6}, {23, 2}, {25, 0}, {21, 1}}, pal::kWood1);
-    line(c, 19, 5, 22, 1.5f, 1.0f, {118, 140, 52});
-    if (with_face) face(c);
+    // Stem; its highlight stays at least a pixel wide however small the picture.
+    fill_poly(c, view.place({{18, 6}, {22, 6}, {23, 2}, {25, 0}, {21, 1}}), pal::kWood1);
+    const std::vector<Pt> highlight = view.place({{19, 5}, {22, 1.5f}});
+    line(c, highlight[0].x, highlight[0].y, highlight[1].x, highlight[1].y,
+         std::max(1.0f, view.zoom), {118, 140, 52});
+    if (with_face) face(c, view);
     return c;
 }
 
 void draw_hero(Frames& f) {
-    f[30] = pumpkin(true);
+    f[30] = pumpkin(true, CellView{});
 
     glow(f[36], 20, 20, 19.5f, 19.5f, pal::kGold3, pal::kOrange2);
 

@@ -2,6 +2,7 @@
 // the pixel-art files in SOURCE_ROOT/assets/art, checks them, and writes the sheets, the logo
 // and the contact sheet under OUTPUT_ROOT (default SOURCE_ROOT).
 // varnoth-artgen --preview SOURCE_ROOT FILE: only the contact sheet, check problems as warnings.
+// varnoth-artgen --icons DIR: only the program's icons, as DIR/NxN/apps/varnoth.png.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include "art_error.h"
 #include "frames.h"
+#include "icons.h"
 #include "pictures.h"
 #include "pixfont.h"
 #include "png_out.h"
@@ -16,10 +18,21 @@
 using namespace artgen;
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--icons") {
+        try {
+            write_icons(argv[2]);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "varnoth-artgen: %s\n", e.what());
+            return 1;
+        }
+        return 0;
+    }
     const bool preview = argc == 4 && std::string(argv[1]) == "--preview";
     if (!preview && (argc < 2 || argc > 3)) {
-        std::fprintf(stderr, "usage: %s SOURCE_ROOT [OUTPUT_ROOT] | --preview SOURCE_ROOT FILE\n",
-                     argv[0]);
+        std::fprintf(
+            stderr,
+            "usage: %s SOURCE_ROOT [OUTPUT_ROOT] | --preview SOURCE_ROOT FILE | --icons DIR\n",
+            argv[0]);
         return 2;
     }
     if (preview) ++argv;

@@ -1,5 +1,6 @@
-// PNG output through libpng: RGB, no interlace, maximum compression, no ancillary chunks.
-// The file is written under a temporary name and renamed, so a failure never leaves half a PNG.
+// PNG output through libpng: RGB (or RGBA with black made clear), no interlace, maximum
+// compression, no ancillary chunks. The file is written under a temporary name and renamed, so a
+// failure never leaves half a PNG.
 #include "png_out.h"
 
 #include <png.h>
@@ -12,7 +13,7 @@
 
 namespace artgen {
 
-void write_png(const std::string& path, const Canvas& c) {
+void write_png(const std::string& path, const Canvas& c, bool clear_black) {
     const std::string tmp = path + ".tmp";
     std::FILE* f = std::fopen(tmp.c_str(), "wb");
     if (!f) throw ArtError(path + ": cannot open for writing");
@@ -23,15 +24,19 @@ void write_png(const std::string& path, const Canvas& c) {
         std::fclose(f);
         throw ArtError(path + ": cannot start the PNG encoder");
     }
-    std::vector<png_byte> rows(static_cast<std::size_t>(c.width() * c.height() * 3));
+    const std::size_t channels = clear_black ? 4 : 3;
+    std::vector<png_byte> rows(static_cast<std::size_t>(c.width() * c.height()) * channels);
     for (std::size_t i = 0; i < c.pixels().size(); ++i) {
-        rows[i * 3] = c.pixels()[i].r;
-        rows[i * 3 + 1] = c.pixels()[i].g;
-        rows[i * 3 + 2] = c.pixels()[i].b;
+        const Rgb& px = c.pixels()[i];
+        rows[i * channels] = px.r;
+        rows[i * channels + 1] = px.g;
+        rows[i * channels + 2] = px.b;
+        if (clear_black) rows[i * channels + 3] = px == kClear ? 0 : 255;
     }
     std::vector<png_bytep> row_ptrs(static_cast<std::size_t>(c.height()));
     for (int y = 0; y < c.height(); ++y)
-        row_ptrs[static_cast<std::size_t>(y)] = &rows[static_cast<std::size_t>(y * c.width() * 3)];
+        row_ptrs[static_cast<std::size_t>(y)] =
+            &rows[static_cast<std::size_t>(y * c.width()) * channels];
 
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
@@ -41,7 +46,8 @@ void write_png(const std::string& path, const Canvas& c) {
     }
     png_init_io(png, f);
     png_set_IHDR(png, info, static_cast<png_uint_32>(c.width()),
-                 static_cast<png_uint_32>(c.height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 static_cast<png_uint_32>(c.height()), 8,
+                 clear_black ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_compression_level(png, 9);
     png_write_info(png, info);

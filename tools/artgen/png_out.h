@@ -8,7 +8,8 @@
 
 namespace artgen {
 
-// Throws ArtError naming the path when the file cannot be written.
-void write_png(const std::string& path, const Canvas& c);
+// Throws ArtError naming the path when the file cannot be written. With clear_black the file
+// has an alpha channel in which the canvas's empty (black) pixels are fully transparent.
+void write_png(const std::string& path, const Canvas& c, bool clear_black = false);
 
 }  // namespace artgen

@@ -157,7 +157,7 @@ Canvas man() {
 
 // The pumpkin shrunk to three quarters about its bottom centre, with the witch's hat on top.
 Canvas hatted_pumpkin() {
-    Canvas big = pumpkin(true), c = blank_cell();
+    Canvas big = pumpkin(true, CellView{}), c = blank_cell();
     for (int y = 0; y < kCell; ++y)
         for (int x = 0; x < kCell; ++x) {
             int sx = static_cast<int>(20 + (x + 0.5f - 20) / 0.75f);
