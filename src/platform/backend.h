@@ -34,6 +34,8 @@ void PlatformUseHeadless(const HeadlessOptions& options);
 // "dummy") instead of being recorded only. Call before Graphics.
 void PlatformUseRealAudio(const std::string& driver);
 bool PlatformHeadless();
+// True when presenting waits for the vertical blank (the desktop on a 60 Hz display).
+bool PlatformVsync();
 bool PlatformDrawing();
 
 // Frames presented so far (every Flip counts one); the frame being built is FrameNumber() + 1.

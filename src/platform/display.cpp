@@ -288,6 +288,9 @@ void PlatformUseRealAudio(const std::string& driver) {
 bool PlatformHeadless() {
     return plat::config().headless;
 }
+bool PlatformVsync() {
+    return d.vsync;
+}
 bool PlatformDrawing() {
     return plat::config().draw;
 }
