@@ -96,10 +96,32 @@ int vk_from_scancode(SDL_Scancode sc) {
     }
 }
 
+void take_screenshot() {
+    d.screenshot_wanted = false;
+    std::vector<uint8_t> rgb;
+    std::string folder = UserDataFolder();
+    std::string path;
+    if (!folder.empty() && plat::renderer_read(rgb))
+        path = SaveScreenshot(folder + "screenshots", rgb, std::time(nullptr));
+    if (path.empty())
+        std::fprintf(stderr, "varnoth: the screenshot could not be saved\n");
+    else
+        std::fprintf(stderr, "varnoth: screenshot %s\n", path.c_str());
+}
+
+// A screenshot shows a whole picture: the one on the screen while the game waits without
+// drawing, otherwise the one being drawn, once it is finished.
+void request_screenshot() {
+    if (plat::renderer_shows_last_present())
+        take_screenshot();
+    else
+        d.screenshot_wanted = true;
+}
+
 void key_event(SDL_Keycode key, SDL_Scancode sc, bool repeat, bool down) {
     // F12 belongs to the screenshot; the game never sees it.
     if (sc == SDL_SCANCODE_F12) {
-        if (down && !repeat) d.screenshot_wanted = true;
+        if (down && !repeat) request_screenshot();
         return;
     }
     int vk = vk_from_scancode(sc);
@@ -362,19 +384,6 @@ void wait_for(int deadline) {
     }
     constexpr double kVsyncSlackMs = 2.0;
     WaitUntil(deadline - (d.vsync ? kVsyncSlackMs : 0.0));
-}
-
-void take_screenshot() {
-    d.screenshot_wanted = false;
-    std::vector<uint8_t> rgb;
-    std::string folder = UserDataFolder();
-    std::string path;
-    if (!folder.empty() && plat::renderer_read(rgb))
-        path = SaveScreenshot(folder + "screenshots", rgb, std::time(nullptr));
-    if (path.empty())
-        std::fprintf(stderr, "varnoth: the screenshot could not be saved\n");
-    else
-        std::fprintf(stderr, "varnoth: screenshot %s\n", path.c_str());
 }
 
 }  // namespace

@@ -112,6 +112,9 @@ bool renderer_read(std::vector<uint8_t>& rgb);
 // nearest-neighbour sampling, then, when that is not exactly the rectangle, scaled linearly.
 void renderer_present(int window_w, int window_h, const PictureRect& rect);
 void renderer_flush();
+// True when nothing has been drawn since the last present: the back buffer is the picture on
+// the screen (a pause, a wait for input).
+bool renderer_shows_last_present();
 // Hands a headless frame to the driver, which has no swap to learn of it from.
 void renderer_end_frame();
 

@@ -32,6 +32,7 @@ struct Gl {
     int batch_quads = 0;
     int batch_opaque_blended = 0;  // mask or solid quads riding in a translucent batch
     bool ready = false;
+    bool touched = false;        // drawn to since the last present
     GLsync in_flight = nullptr;  // the headless frame the driver may still be drawing
 };
 Gl gl;
@@ -195,6 +196,7 @@ bool joins_shared_batch(bool translucent) {
 // Queues one textured quad whose corners are given relative to (x, y) before transforming.
 void quad(GLuint texture, float x, float y, float left, float top, float w, float h, float u0,
           float v0, float u1, float v1) {
+    gl.touched = true;
     const plat::DrawState& s = plat::draw_state();
     // Mask, solid and alpha share one OpenGL state: they differ only per vertex.
     auto gl_mode = [](int b) { return b == 4 || b == 5 ? b : 1; };
@@ -319,6 +321,7 @@ void renderer_clear() {
     if (!gl.ready) return;
     flush();
     const DrawState& s = draw_state();
+    gl.touched = true;
     glBindFramebuffer(GL_FRAMEBUFFER, gl.fbo);
     glClearColor(s.cls_r / 255.0f, s.cls_g / 255.0f, s.cls_b / 255.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -416,6 +419,10 @@ bool renderer_read(std::vector<uint8_t>& rgb) {
     return true;
 }
 
+bool renderer_shows_last_present() {
+    return gl.ready && !gl.touched;
+}
+
 void renderer_flush() {
     flush();
 }
@@ -479,6 +486,7 @@ void renderer_present(int window_w, int window_h, const PictureRect& rect) {
         glBlitFramebuffer(0, 0, sw, sh, x0, y0, x1, y1, GL_COLOR_BUFFER_BIT, GL_LINEAR);
     }
     glBindFramebuffer(GL_FRAMEBUFFER, gl.fbo);
+    gl.touched = false;
     // The drawing is finished before the wait for the deadline, so that the swap at the
     // deadline has only the finished picture to show.
     glFinish();

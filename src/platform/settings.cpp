@@ -2,10 +2,9 @@
 #include "platform/settings.h"
 
 #include <SDL2/SDL.h>
-#include <sys/stat.h>
 
-#include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -128,14 +127,9 @@ Settings LoadSettings(const std::string& path, std::vector<std::string>& warning
 }
 
 bool SaveSettings(const std::string& path, const Settings& settings) {
-    size_t slash = path.rfind('/');
-    if (slash != std::string::npos && slash > 0) {
-        std::string dir = path.substr(0, slash);
-        // Parents first: ~/.config itself may not exist on a fresh account.
-        for (size_t p = dir.find('/', 1); p != std::string::npos; p = dir.find('/', p + 1))
-            mkdir(dir.substr(0, p).c_str(), 0755);
-        mkdir(dir.c_str(), 0755);
-    }
+    // Parents too: ~/.config itself may not exist on a fresh account.
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     const std::string scratch = path + ".new";
     const std::string text = FormatSettings(settings);
     FILE* f = std::fopen(scratch.c_str(), "wb");
