@@ -77,5 +77,11 @@ int main(int argc, char** argv) {
     std::printf("pacing: %d frames, vertical sync %s\n", frames, PlatformVsync() ? "on" : "off");
     report("present returned", presents, frames);
     report("present handed over", handed, frames);
+    std::vector<double> swap;
+    for (size_t i = 0; i < presents.size() && i < handed.size(); ++i)
+        swap.push_back(presents[i] - handed[i]);
+    std::sort(swap.begin(), swap.end());
+    std::printf("  the swap itself: median %.2f ms, 95th %.2f ms, max %.2f ms\n",
+                swap[swap.size() / 2], swap[swap.size() * 95 / 100], swap.back());
     End();
 }
