@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -67,6 +68,32 @@ bool read_line(Settings& s, const std::string& key, const std::string& value, st
     return false;
 }
 
+// Every setting as its file line would show it, in the file's order.
+std::vector<std::pair<std::string, std::string>> setting_lines(const Settings& s) {
+    std::vector<std::pair<std::string, std::string>> lines = {
+        {"fullscreen", s.fullscreen ? "yes" : "no"},
+        {"scale", s.scale == ScaleMode::kFit ? "fit" : "integer"},
+        {"vsync", s.vsync == VsyncMode::kAuto ? "auto"
+                  : s.vsync == VsyncMode::kOn ? "on"
+                                              : "off"},
+        {"effects", s.effects ? "on" : "off"},
+        {"music", s.music ? "on" : "off"}};
+    for (int i = 0; i < kBoundControls; ++i)
+        lines.emplace_back(kControlKeys[i], s.keys[static_cast<size_t>(i)]);
+    return lines;
+}
+
+// The comments of a file the game writes for the first time; the values are filled in.
+const char* const kFreshFile =
+    "# Varnoth settings: 'key = value' lines, '#' starts a comment. The game writes the\n"
+    "# settings in force here when it ends and keeps the other lines as they are.\n"
+    "fullscreen =\n"
+    "scale =\n"
+    "vsync =\n"
+    "effects =\n"
+    "music =\n"
+    "# Keys by SDL key name (Left, Right, Up, Down, Left Ctrl, Left Alt, Space, X, Return...).\n";
+
 }  // namespace
 
 const char* BoundControlKey(BoundControl control) {
@@ -100,21 +127,33 @@ Settings ParseSettings(const std::string& text, const std::string& file_label,
     return s;
 }
 
-std::string FormatSettings(const Settings& s) {
+std::string FormatSettings(const Settings& s, const std::string& previous_text) {
+    const std::vector<std::pair<std::string, std::string>> entries = setting_lines(s);
+    std::vector<bool> written(entries.size(), false);
+    std::istringstream lines(previous_text.empty() ? kFreshFile : previous_text);
     std::ostringstream out;
-    out << "# Varnoth settings, written when the game ends.\n"
-        << "fullscreen = " << (s.fullscreen ? "yes" : "no") << "\n"
-        << "scale = " << (s.scale == ScaleMode::kFit ? "fit" : "integer") << "\n"
-        << "vsync = "
-        << (s.vsync == VsyncMode::kAuto ? "auto"
-            : s.vsync == VsyncMode::kOn ? "on"
-                                        : "off")
-        << "\n"
-        << "effects = " << (s.effects ? "on" : "off") << "\n"
-        << "music = " << (s.music ? "on" : "off") << "\n"
-        << "# Keys by SDL key name.\n";
-    for (int i = 0; i < kBoundControls; ++i)
-        out << kControlKeys[i] << " = " << s.keys[static_cast<size_t>(i)] << "\n";
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::string t = trim(line);
+        size_t eq = t.find('=');
+        size_t i = 0;
+        if (!t.empty() && t[0] != '#' && eq != std::string::npos) {
+            const std::string key = trim(t.substr(0, eq));
+            while (i < entries.size() && entries[i].first != key) ++i;
+        } else {
+            i = entries.size();
+        }
+        // Comments, blank lines and lines the game cannot read stay as the player wrote them.
+        if (i == entries.size()) {
+            out << line << "\n";
+        } else if (!written[i]) {
+            out << entries[i].first << " = " << entries[i].second << "\n";
+            written[i] = true;
+        }
+    }
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (!written[i]) out << entries[i].first << " = " << entries[i].second << "\n";
     return out.str();
 }
 
@@ -131,7 +170,10 @@ bool SaveSettings(const std::string& path, const Settings& settings) {
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     const std::string scratch = path + ".new";
-    const std::string text = FormatSettings(settings);
+    std::ifstream old(path, std::ios::binary);
+    std::ostringstream previous;
+    if (old) previous << old.rdbuf();
+    const std::string text = FormatSettings(settings, previous.str());
     FILE* f = std::fopen(scratch.c_str(), "wb");
     if (!f) return false;
     bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();

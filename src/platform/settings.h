@@ -33,11 +33,14 @@ int BoundControlVirtualKey(BoundControl control);
 // that setting at its default; the other lines still count.
 Settings ParseSettings(const std::string& text, const std::string& file_label,
                        std::vector<std::string>& warnings);
-// The text of a settings file that ParseSettings reads back to the same settings.
-std::string FormatSettings(const Settings& settings);
+// The text of a settings file that ParseSettings reads back to the same settings. Given the
+// file's previous text, its comments, blank lines, order and unreadable lines stay as they were
+// and only the values change; settings it lacks are added at the end.
+std::string FormatSettings(const Settings& settings, const std::string& previous_text = "");
 
 // A missing file gives the defaults without a warning.
 Settings LoadSettings(const std::string& path, std::vector<std::string>& warnings);
-// Writes a scratch file beside the target and renames it over the old one, creating the folder
-// when needed; false (and the old file as it was) when anything fails.
+// Writes a scratch file beside the target (keeping the old file's comments) and renames it over
+// the old one, creating the folder when needed; false (and the old file as it was) when anything
+// fails.
 bool SaveSettings(const std::string& path, const Settings& settings);

@@ -68,6 +68,16 @@ TEST(SettingsFile, SaveAndLoadRoundTripAndAFailedSaveKeepsTheOldFile) {
     EXPECT_FALSE(back.fullscreen);
     EXPECT_EQ(back.keys[static_cast<size_t>(BoundControl::kTurbo)], "Z");
 
+    // The player's comments, order and unreadable lines survive a save; only values change.
+    write_text(path, "# my own note\nmusic = on\ncolour = green\n\nfullscreen = yes\n");
+    ASSERT_TRUE(SaveSettings(path, s));
+    const std::string kept = slurp(path);
+    EXPECT_EQ(kept.rfind("# my own note\nmusic = off\ncolour = green\n\nfullscreen = no\n", 0), 0u)
+        << kept;
+    warnings.clear();
+    EXPECT_EQ(FormatSettings(LoadSettings(path, warnings)), FormatSettings(s));
+    EXPECT_EQ(warnings.size(), 1u);  // the colour line, still unknown
+
     // A scratch file that cannot be made (its name is taken by a folder): the save fails, even
     // for root, and the old file is whole.
     const std::string before = slurp(path);
