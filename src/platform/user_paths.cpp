@@ -4,6 +4,9 @@
 #include <SDL2/SDL.h>
 #include <fcntl.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <io.h>  // open, close, unlink
+#endif
 
 #include <cstdio>
 #include <cstdlib>
