@@ -2,7 +2,7 @@
 // spread of the frame intervals and the time 300 frames take. Needs a display (run it under
 // Xvfb with a window manager); without one it says so and exits 0.
 //
-//   varnoth-pacing-bench [--frames N] [--vsync auto|on|off] [--fullscreen]
+//   varnoth-pacing-bench [--frames N] [--vsync auto|on|off] [--fullscreen] [--integer]
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -41,10 +41,12 @@ int main(int argc, char** argv) {
             s.vsync = v == "on" ? VsyncMode::kOn : v == "off" ? VsyncMode::kOff : VsyncMode::kAuto;
         } else if (a == "--fullscreen") {
             s.fullscreen = true;
+        } else if (a == "--integer") {
+            s.scale = ScaleMode::kInteger;
         } else {
             std::fprintf(stderr,
                          "usage: varnoth-pacing-bench [--frames N] [--vsync auto|on|off] "
-                         "[--fullscreen]\n");
+                         "[--fullscreen] [--integer]\n");
             return 2;
         }
     }

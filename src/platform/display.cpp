@@ -396,7 +396,7 @@ void Flip(int sync) {
         // The picture goes to the window before the wait, so the present itself is quick.
         int ww, wh;
         drawable_size(ww, wh);
-        plat::renderer_present(ww, wh, PlacePicture(ww, wh, plat::config().settings.scale));
+        plat::present_picture(ww, wh, PlacePicture(ww, wh, plat::config().settings.scale));
     }
     if (sync == -1) {
         d.next += d.period;

@@ -108,9 +108,15 @@ void renderer_grab(TImage* image, int x, int y, int frame);
 // Lets go of everything the renderer holds of an image about to be deleted.
 void renderer_forget(TImage* image);
 bool renderer_read(std::vector<uint8_t>& rgb);
-// Puts the picture into the window's rectangle: enlarged by the rectangle's whole factor with
-// nearest-neighbour sampling, then, when that is not exactly the rectangle, scaled linearly.
-void renderer_present(int window_w, int window_h, const PictureRect& rect);
+// The back buffer's framebuffer and colour texture, with every queued draw in it; false when
+// nothing is drawn (no-draw mode).
+bool renderer_picture(unsigned& framebuffer, unsigned& texture);
+// The back buffer has gone to the window: what is drawn from now on is a new picture.
+void renderer_presented();
+
+// Presenting (present.cpp): puts the picture into the window's rectangle on black and waits
+// until the window's picture is finished.
+void present_picture(int window_w, int window_h, const PictureRect& rect);
 void renderer_flush();
 // True when nothing has been drawn since the last present: the back buffer is the picture on
 // the screen (a pause, a wait for input).

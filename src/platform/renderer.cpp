@@ -21,9 +21,6 @@ struct Vertex {
 
 struct Gl {
     GLuint program = 0, vao = 0, vbo = 0, fbo = 0, colour = 0, white = 0;
-    // The picture enlarged by a whole factor on its way to the window.
-    GLuint enlarged_fbo = 0, enlarged = 0;
-    int enlarged_w = 0, enlarged_h = 0;
     GLint screen_loc = -1;
     std::vector<Vertex> batch;
     GLuint batch_texture = 0;
@@ -441,55 +438,16 @@ void renderer_end_frame() {
     glFlush();
 }
 
-static void ensure_enlarged(int w, int h) {
-    if (gl.enlarged_w == w && gl.enlarged_h == h) return;
-    if (!gl.enlarged) glGenTextures(1, &gl.enlarged);
-    if (!gl.enlarged_fbo) glGenFramebuffers(1, &gl.enlarged_fbo);
-    glBindTexture(GL_TEXTURE_2D, gl.enlarged);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glBindFramebuffer(GL_FRAMEBUFFER, gl.enlarged_fbo);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, gl.enlarged, 0);
-    gl.enlarged_w = w, gl.enlarged_h = h;
+bool renderer_picture(unsigned& framebuffer, unsigned& texture) {
+    if (!gl.ready) return false;
+    flush();
+    framebuffer = gl.fbo;
+    texture = gl.colour;
+    return true;
 }
 
-void renderer_present(int window_w, int window_h, const PictureRect& rect) {
-    if (!gl.ready) return;
-    flush();
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    glViewport(0, 0, window_w, window_h);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    // GL counts rows from the bottom.
-    const int x0 = rect.x, y0 = window_h - rect.y - rect.h, x1 = x0 + rect.w, y1 = y0 + rect.h;
-    if (rect.exact()) {
-        glBindFramebuffer(GL_READ_FRAMEBUFFER, gl.fbo);
-        glBlitFramebuffer(0, 0, kScreenW, kScreenH, x0, y0, x1, y1, GL_COLOR_BUFFER_BIT,
-                          GL_NEAREST);
-    } else {
-        // Whole pixels first, so that the linear step shrinks by less than half and every
-        // picture pixel keeps its edges: no blur and no uneven rows.
-        GLuint source = gl.fbo;
-        int sw = kScreenW, sh = kScreenH;
-        if (rect.factor > 1) {
-            sw *= rect.factor, sh *= rect.factor;
-            ensure_enlarged(sw, sh);
-            glBindFramebuffer(GL_READ_FRAMEBUFFER, gl.fbo);
-            glBindFramebuffer(GL_DRAW_FRAMEBUFFER, gl.enlarged_fbo);
-            glBlitFramebuffer(0, 0, kScreenW, kScreenH, 0, 0, sw, sh, GL_COLOR_BUFFER_BIT,
-                              GL_NEAREST);
-            source = gl.enlarged_fbo;
-            glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-        }
-        glBindFramebuffer(GL_READ_FRAMEBUFFER, source);
-        glBlitFramebuffer(0, 0, sw, sh, x0, y0, x1, y1, GL_COLOR_BUFFER_BIT, GL_LINEAR);
-    }
-    glBindFramebuffer(GL_FRAMEBUFFER, gl.fbo);
+void renderer_presented() {
     gl.touched = false;
-    // The drawing is finished before the wait for the deadline, so that the swap at the
-    // deadline has only the finished picture to show.
-    glFinish();
 }
 
 }  // namespace plat
