@@ -1,9 +1,26 @@
-// The game as a player starts it: a real window, real sound and real devices. The game reads
-// no command line, environment variable or configuration file.
+// The game as a player starts it: a real window, real sound and real devices, with the
+// player's settings file and the command line's choices for this run.
+#include <cstdio>
+#include <string>
+#include <vector>
+
 #include "platform/backend.h"
+#include "platform/options.h"
+#include "platform/user_paths.h"
 #include "shell/startup.h"
 
-int main() {
+int main(int argc, char** argv) {
+    const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!line.run) {
+        std::fputs(line.out.c_str(), stdout);
+        std::fputs(line.err.c_str(), stderr);
+        return line.status;
+    }
+    const std::string path = SettingsFilePath();
+    std::vector<std::string> warnings;
+    const Settings file = path.empty() ? Settings{} : LoadSettings(path, warnings);
+    for (const std::string& w : warnings) std::fprintf(stderr, "varnoth: %s\n", w.c_str());
     PlatformUseDesktop();
+    PlatformUseSettings(ApplyCommandLine(file, line), file, path);
     varnoth_main();
 }

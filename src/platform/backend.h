@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/settings.h"
+
 struct HeadlessOptions {
     bool draw = true;       // false: the no-draw mode (drawing changes the state only)
     bool seed_set = false;  // true: SeedRnd uses `seed` instead of its argument
@@ -17,6 +19,14 @@ struct HeadlessOptions {
 
 // Desktop: a real window (or full screen), real sound, real devices. Call before Graphics.
 void PlatformUseDesktop();
+// The player's settings for this desktop run (full screen, scaling, vertical sync, keys, the
+// effects and music the game starts with) and those the settings file holds. With a path, the
+// file's settings, changed by what the player switched during the run, are written there when
+// the program ends. Call after PlatformUseDesktop and before Graphics.
+void PlatformUseSettings(const Settings& in_force, const Settings& file, const std::string& path);
+// A key of the keyboard by its SDL name going down or up, through the same bindings as the
+// window's key events.
+void DeliverKey(const std::string& sdl_key_name, bool down);
 // Headless: offscreen OpenGL (or no drawing at all), a virtual clock, scripted input, sounds
 // recorded as events. Call before Graphics.
 void PlatformUseHeadless(const HeadlessOptions& options);
@@ -24,6 +34,8 @@ void PlatformUseHeadless(const HeadlessOptions& options);
 // "dummy") instead of being recorded only. Call before Graphics.
 void PlatformUseRealAudio(const std::string& driver);
 bool PlatformHeadless();
+// True when presenting waits for the vertical blank (the desktop on a 60 Hz display).
+bool PlatformVsync();
 bool PlatformDrawing();
 
 // Frames presented so far (every Flip counts one); the frame being built is FrameNumber() + 1.

@@ -7,8 +7,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #include "platform/internal.h"
+#include "platform/key_bindings.h"
+#include "platform/pacing.h"
+#include "platform/screenshot.h"
+#include "platform/user_paths.h"
 
 namespace {
 
@@ -17,6 +22,8 @@ struct Display {
     SDL_GLContext context = nullptr;
     bool open = false;
     bool fullscreen = true;
+    bool vsync = false;
+    bool screenshot_wanted = false;
     std::string title = "Varnoth";
     // Pacing of Flip(-1).
     int period = 16, remainder = 40, accumulator = 0, hertz = 60, next = 0;
@@ -89,19 +96,47 @@ int vk_from_scancode(SDL_Scancode sc) {
     }
 }
 
-void key_event(const SDL_KeyboardEvent& k, bool down) {
-    int vk = vk_from_scancode(k.keysym.scancode);
-    if (vk < 0) return;
-    if (!k.repeat || !down) plat::input_key_event(vk, down);
+void take_screenshot() {
+    d.screenshot_wanted = false;
+    std::vector<uint8_t> rgb;
+    std::string folder = UserDataFolder();
+    std::string path;
+    if (!folder.empty() && plat::renderer_read(rgb))
+        path = SaveScreenshot(folder + "screenshots", rgb, std::time(nullptr));
+    if (path.empty())
+        std::fprintf(stderr, "varnoth: the screenshot could not be saved\n");
+    else
+        std::fprintf(stderr, "varnoth: screenshot %s\n", path.c_str());
+}
+
+// A screenshot shows a whole picture: the one on the screen while the game waits without
+// drawing, otherwise the one being drawn, once it is finished.
+void request_screenshot() {
+    if (plat::renderer_shows_last_present())
+        take_screenshot();
+    else
+        d.screenshot_wanted = true;
+}
+
+void key_event(SDL_Keycode key, SDL_Scancode sc, bool repeat, bool down) {
+    // F12 belongs to the screenshot; the game never sees it.
+    if (sc == SDL_SCANCODE_F12) {
+        if (down && !repeat) request_screenshot();
+        return;
+    }
+    int vk = vk_from_scancode(sc);
+    if (!repeat || !down)
+        for (int bound : VirtualKeysFor(plat::key_bindings(), key, vk))
+            plat::input_key_event(bound, down);
     // The generic Shift, Control and Alt keys follow their left and right keys.
     if (vk == 160 || vk == 161) plat::input_key_event(16, down);
     if (vk == 162 || vk == 163) plat::input_key_event(17, down);
     if (vk == 164 || vk == 165) plat::input_key_event(18, down);
 }
 
-void toggle_fullscreen() {
+void set_fullscreen(bool on) {
     if (!d.window) return;
-    d.fullscreen = !d.fullscreen;
+    d.fullscreen = on;
     if (d.fullscreen) {
         SDL_SetWindowFullscreen(d.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
         return;
@@ -116,6 +151,12 @@ void toggle_fullscreen() {
     }
     SDL_SetWindowSize(d.window, w, h);
     SDL_SetWindowPosition(d.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
+// F11 or Alt+Enter: the player's choice, which the settings keep.
+void toggle_fullscreen() {
+    set_fullscreen(!d.fullscreen);
+    plat::config().settings.fullscreen = plat::config().saved.fullscreen = d.fullscreen;
 }
 
 void drawable_size(int& w, int& h) {
@@ -133,7 +174,13 @@ void open_gl_window(Uint32 flags, int w, int h) {
     if (!d.window) fail("cannot open the display", SDL_GetError());
     d.context = SDL_GL_CreateContext(d.window);
     if (!d.context) fail("no OpenGL 3.3 context", SDL_GetError());
-    SDL_GL_SetSwapInterval(0);  // presenting does not wait for the vertical blank
+    // On a 60 Hz display the vertical blank may pace presenting; elsewhere it must not wait.
+    SDL_DisplayMode mode;
+    int index = SDL_GetWindowDisplayIndex(d.window);
+    double hz = index >= 0 && SDL_GetCurrentDisplayMode(index, &mode) == 0 ? mode.refresh_rate : 0;
+    d.vsync = !plat::config().headless && UseVsync(plat::config().settings.vsync, hz) &&
+              SDL_GL_SetSwapInterval(1) == 0;
+    if (!d.vsync) SDL_GL_SetSwapInterval(0);
     if (!plat::renderer_init()) fail("cannot set up drawing", "shader or framebuffer failed");
 }
 
@@ -147,7 +194,7 @@ Config& config() {
 }
 
 int now_ms() {
-    return config().headless ? d.virtual_ms : static_cast<int>(SDL_GetTicks());
+    return config().headless ? d.virtual_ms : static_cast<int>(PreciseMs());
 }
 
 void advance_clock(int ms) {
@@ -167,36 +214,18 @@ void clock_load(const SavedClock& s) {
     d.accumulator = s.accumulator;
 }
 
-void picture_rect(int ww, int wh, int& ox, int& oy, int& w, int& h) {
-    // The largest whole factor that fits, centred on black; a window smaller than the picture
-    // shrinks it to fit instead.
-    int k = std::min(ww / kScreenW, wh / kScreenH);
-    if (k >= 1) {
-        w = kScreenW * k, h = kScreenH * k;
-    } else {
-        float f = std::min(static_cast<float>(ww) / kScreenW, static_cast<float>(wh) / kScreenH);
-        w = std::max(1, static_cast<int>(kScreenW * f)),
-        h = std::max(1, static_cast<int>(kScreenH * f));
-    }
-    ox = (ww - w) / 2, oy = (wh - h) / 2;
+PictureRect window_picture() {
+    int ww = kScreenW, wh = kScreenH;
+    if (d.window) SDL_GetWindowSize(d.window, &ww, &wh);
+    return PlacePicture(ww, wh, config().settings.scale);
 }
 
 void screen_to_picture(int wx, int wy, int& px, int& py) {
-    int ww = kScreenW, wh = kScreenH;
-    if (d.window) SDL_GetWindowSize(d.window, &ww, &wh);
-    int ox, oy, w, h;
-    picture_rect(ww, wh, ox, oy, w, h);
-    px = (wx - ox) * kScreenW / w;
-    py = (wy - oy) * kScreenH / h;
+    WindowToPicture(window_picture(), wx, wy, px, py);
 }
 
 void picture_to_screen(int px, int py, int& wx, int& wy) {
-    int ww = kScreenW, wh = kScreenH;
-    if (d.window) SDL_GetWindowSize(d.window, &ww, &wh);
-    int ox, oy, w, h;
-    picture_rect(ww, wh, ox, oy, w, h);
-    wx = ox + px * w / kScreenW;
-    wy = oy + py * h / kScreenH;
+    PictureToWindow(window_picture(), px, py, wx, wy);
 }
 
 void pump_events() {
@@ -217,10 +246,10 @@ void pump_events() {
                      (e.key.keysym.mod & KMOD_ALT))) {
                     if (!e.key.repeat) toggle_fullscreen();
                 }
-                key_event(e.key, true);
+                key_event(e.key.keysym.sym, e.key.keysym.scancode, e.key.repeat, true);
                 break;
             case SDL_KEYUP:
-                key_event(e.key, false);
+                key_event(e.key.keysym.sym, e.key.keysym.scancode, e.key.repeat, false);
                 break;
             case SDL_MOUSEMOTION: {
                 int px, py;
@@ -281,6 +310,9 @@ void PlatformUseRealAudio(const std::string& driver) {
 bool PlatformHeadless() {
     return plat::config().headless;
 }
+bool PlatformVsync() {
+    return d.vsync;
+}
 bool PlatformDrawing() {
     return plat::config().draw;
 }
@@ -328,9 +360,11 @@ void Graphics(int width, int height, int depth, int hertz, int flags) {
                  "no window system is available (is DISPLAY or WAYLAND_DISPLAY set?)");
         std::string mappings = ResolvePath("data/gamecontrollerdb.txt");
         SDL_GameControllerAddMappingsFromFile(mappings.c_str());
-        Uint32 window_flags = depth == 0 ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_FULLSCREEN_DESKTOP;
-        d.fullscreen = depth != 0;
-        open_gl_window(window_flags | SDL_WINDOW_RESIZABLE, width, height);
+        // The player's choice of window or full screen stands over the program's request.
+        d.fullscreen = depth != 0 && c.settings.fullscreen;
+        open_gl_window(SDL_WINDOW_RESIZABLE | (d.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0),
+                       width, height);
+        if (!d.fullscreen) set_fullscreen(false);  // the window's size for this screen
         plat::input_joy_device_event();
     }
     plat::audio_init();
@@ -338,8 +372,32 @@ void Graphics(int width, int height, int depth, int hertz, int flags) {
     d.next = plat::now_ms();
 }
 
+namespace {
+
+// The wait of Flip(-1): on the virtual clock time simply moves on; on the desktop the wait ends
+// precisely at the deadline. With vertical sync the wait stops a little early and the present
+// waits for the blank, yet a present that returns at once still keeps to the schedule.
+void wait_for(int deadline) {
+    if (plat::config().headless) {
+        plat::advance_clock(deadline - plat::now_ms());
+        return;
+    }
+    constexpr double kVsyncSlackMs = 2.0;
+    WaitUntil(deadline - (d.vsync ? kVsyncSlackMs : 0.0));
+}
+
+}  // namespace
+
 void Flip(int sync) {
     plat::renderer_flush();
+    const bool desktop = !plat::config().headless && d.window;
+    if (desktop) {
+        if (d.screenshot_wanted) take_screenshot();
+        // The picture goes to the window before the wait, so the present itself is quick.
+        int ww, wh;
+        drawable_size(ww, wh);
+        plat::present_picture(ww, wh, PlacePicture(ww, wh, plat::config().settings.scale));
+    }
     if (sync == -1) {
         d.next += d.period;
         d.accumulator += d.remainder;
@@ -349,10 +407,7 @@ void Flip(int sync) {
         }
         int now = plat::now_ms();
         if (d.next > now) {
-            if (plat::config().headless)
-                plat::advance_clock(d.next - now);
-            else
-                SDL_Delay(static_cast<Uint32>(d.next - now));
+            wait_for(d.next);
         } else {
             d.next = now;  // a slow frame does not cause a burst of fast ones
         }
@@ -361,11 +416,7 @@ void Flip(int sync) {
     d.delay_streak = 0;
     d.stalled_ms = 0;
     if (d.flip_hook) d.flip_hook(d.frames);
-    if (!plat::config().headless && d.window) {
-        int ww, wh, ox, oy, w, h;
-        drawable_size(ww, wh);
-        plat::picture_rect(ww, wh, ox, oy, w, h);
-        plat::renderer_present(ww, wh, ox, oy, w, h);
+    if (desktop) {
         SDL_GL_SwapWindow(d.window);
     } else if (plat::config().headless && plat::config().draw) {
         plat::renderer_end_frame();
@@ -414,10 +465,16 @@ void HideMouse() {
 }
 
 void End() {
+    plat::save_settings_at_exit();
     plat::audio_shutdown();
     plat::input_reset_devices();
     if (d.context) SDL_GL_DeleteContext(d.context);
     if (d.window) SDL_DestroyWindow(d.window);
     SDL_Quit();
     std::exit(0);
+}
+
+void DeliverKey(const std::string& sdl_key_name, bool down) {
+    key_event(SDL_GetKeyFromName(sdl_key_name.c_str()),
+              SDL_GetScancodeFromName(sdl_key_name.c_str()), false, down);
 }

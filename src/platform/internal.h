@@ -11,6 +11,8 @@
 
 #include "platform/backend.h"
 #include "platform/platform.h"
+#include "platform/scaling.h"
+#include "platform/settings.h"
 
 namespace plat {
 
@@ -76,6 +78,11 @@ struct Config {
     bool real_audio = true;
     std::string audio_driver;
     HeadlessOptions options;
+    // The desktop program's settings in force, and those the file keeps (without the command
+    // line's choices for this run), written at exit when `settings_path` is set.
+    Settings settings;
+    Settings saved;
+    std::string settings_path;
 };
 Config& config();
 
@@ -101,14 +108,24 @@ void renderer_grab(TImage* image, int x, int y, int frame);
 // Lets go of everything the renderer holds of an image about to be deleted.
 void renderer_forget(TImage* image);
 bool renderer_read(std::vector<uint8_t>& rgb);
-void renderer_present(int window_w, int window_h, int ox, int oy, int w, int h);
+// The back buffer's framebuffer and colour texture, with every queued draw in it; false when
+// nothing is drawn (no-draw mode).
+bool renderer_picture(unsigned& framebuffer, unsigned& texture);
+// The back buffer has gone to the window: what is drawn from now on is a new picture.
+void renderer_presented();
+
+// Presenting (present.cpp): puts the picture into the window's rectangle on black and waits
+// until the window's picture is finished.
+void present_picture(int window_w, int window_h, const PictureRect& rect);
 void renderer_flush();
+// True when nothing has been drawn since the last present: the back buffer is the picture on
+// the screen (a pause, a wait for input).
+bool renderer_shows_last_present();
 // Hands a headless frame to the driver, which has no swap to learn of it from.
 void renderer_end_frame();
 
 // Display (display.cpp).
 void pump_events();  // every input query calls this first
-void picture_rect(int window_w, int window_h, int& ox, int& oy, int& w, int& h);
 void screen_to_picture(int wx, int wy, int& px, int& py);
 void picture_to_screen(int px, int py, int& wx, int& wy);
 
@@ -146,6 +163,9 @@ struct SavedClock {
 };
 SavedClock clock_save();
 void clock_load(const SavedClock& saved);
+
+// The player's settings at exit (settings.cpp's file, written by End on the desktop).
+void save_settings_at_exit();
 
 // The default font used before SetImageFont.
 TImageFont* default_font();

@@ -114,6 +114,18 @@ int MilliSecs();
 void Delay(int ms);
 
 // ---------------------------------------------------------------------------------------------
+// The player's own choices and files
+// Effects and music (1 on, 0 off) as the player left them last time; 1 when nothing is known.
+int StartingEffects();
+int StartingMusic();
+// The effects and music the player has chosen, kept for the next run when the program ends.
+void KeepEffectsAndMusic(int effects, int music);
+// The top score's file, the same for reading and writing during a run: "data\hiscore.dat"
+// beside the program when that folder is writable, else one in the user's data folder; ""
+// when there is none (the top score then lasts for the run).
+std::string TopScoreFile();
+
+// ---------------------------------------------------------------------------------------------
 // Random numbers: one global generator. Its whole state is one integer so that a tool can save
 // and restore it together with the rest of the game's state.
 void SeedRnd(int seed);

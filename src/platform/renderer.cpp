@@ -29,6 +29,7 @@ struct Gl {
     int batch_quads = 0;
     int batch_opaque_blended = 0;  // mask or solid quads riding in a translucent batch
     bool ready = false;
+    bool touched = false;        // drawn to since the last present
     GLsync in_flight = nullptr;  // the headless frame the driver may still be drawing
 };
 Gl gl;
@@ -192,6 +193,7 @@ bool joins_shared_batch(bool translucent) {
 // Queues one textured quad whose corners are given relative to (x, y) before transforming.
 void quad(GLuint texture, float x, float y, float left, float top, float w, float h, float u0,
           float v0, float u1, float v1) {
+    gl.touched = true;
     const plat::DrawState& s = plat::draw_state();
     // Mask, solid and alpha share one OpenGL state: they differ only per vertex.
     auto gl_mode = [](int b) { return b == 4 || b == 5 ? b : 1; };
@@ -316,6 +318,7 @@ void renderer_clear() {
     if (!gl.ready) return;
     flush();
     const DrawState& s = draw_state();
+    gl.touched = true;
     glBindFramebuffer(GL_FRAMEBUFFER, gl.fbo);
     glClearColor(s.cls_r / 255.0f, s.cls_g / 255.0f, s.cls_b / 255.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -413,6 +416,10 @@ bool renderer_read(std::vector<uint8_t>& rgb) {
     return true;
 }
 
+bool renderer_shows_last_present() {
+    return gl.ready && !gl.touched;
+}
+
 void renderer_flush() {
     flush();
 }
@@ -431,17 +438,16 @@ void renderer_end_frame() {
     glFlush();
 }
 
-void renderer_present(int window_w, int window_h, int ox, int oy, int w, int h) {
-    if (!gl.ready) return;
+bool renderer_picture(unsigned& framebuffer, unsigned& texture) {
+    if (!gl.ready) return false;
     flush();
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, gl.fbo);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    glViewport(0, 0, window_w, window_h);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glBlitFramebuffer(0, 0, kScreenW, kScreenH, ox, oy, ox + w, oy + h, GL_COLOR_BUFFER_BIT,
-                      GL_NEAREST);
-    glBindFramebuffer(GL_FRAMEBUFFER, gl.fbo);
+    framebuffer = gl.fbo;
+    texture = gl.colour;
+    return true;
+}
+
+void renderer_presented() {
+    gl.touched = false;
 }
 
 }  // namespace plat

@@ -1,4 +1,5 @@
-// The top score kept between runs: one little-endian 32-bit integer in "data\hiscore.dat".
+// The top score kept between runs: one little-endian 32-bit integer in "data\hiscore.dat"
+// beside the program, or in the player's data folder where the program's is not writable.
 // A save goes to a scratch file beside it first and replaces the old file only when complete.
 #include <cstdio>
 #include <string>
@@ -42,5 +43,9 @@ void hiscore_file_at(int save, const std::string& path) {
 }
 
 void hiscore_file(int save) {
-    hiscore_file_at(save, "data\\hiscore.dat");
+    // Beside the program or in the player's data folder; with neither the top score lasts for
+    // this run: nothing is read and nothing is written.
+    const std::string path = TopScoreFile();
+    if (path.empty()) return;
+    hiscore_file_at(save, path);
 }

@@ -35,8 +35,9 @@ void start_up() {
     JoyCount();
     HideMouse();
     SeedRnd(MilliSecs());
-    game.sound = 1;
-    game.music = 1;
+    // As the player left them last time (both on for a first run).
+    game.sound = StartingEffects();
+    game.music = StartingMusic();
     preload_demos();
     game_tag::load_media();
 }
@@ -70,7 +71,15 @@ void run_state_routine() {
 }
 
 void after_logo() {
-    game.soundset = 1;
+    game.soundset = StartingEffects();
+    if (game.music == 0 && !ChannelPlaying(music_channel)) {
+        // Music switched off last time: the logo did not start the tune, so it starts here
+        // silent and paused, and F3 resumes it as it would after any other pause.
+        SetChannelVolume(music_channel, 0.0f);
+        PlaySound(snd_tilesong, music_channel);
+        PauseChannel(music_channel);
+        SetChannelVolume(music_channel, 1.0f);
+    }
     game.autoturbo = 1;
     game.state = game_tag::kTitle;
     hiscore_file(0);
@@ -101,6 +110,8 @@ void main_loop() {
         Delay(500);
     }
     hiscore_file(1);
+    // What the attract demo mutes is not the player's choice.
+    KeepEffectsAndMusic(demo_playing == 1 ? game.soundset : game.sound, game.music);
     End();
 }
 

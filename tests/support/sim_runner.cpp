@@ -14,16 +14,28 @@ const std::string& sim_path() {
     return path;
 }
 
-int run_sim(const std::string& args, std::string* err) {
-    // One scratch file per test process, since ctest runs the tests side by side.
-    const std::string errfile = "/tmp/varnoth_sim_stderr_" + std::to_string(getpid());
-    const int status =
-        std::system((sim_path() + " " + args + " 2>" + (err ? errfile : "/dev/null")).c_str());
-    if (err) {
-        *err = slurp(errfile);
-        std::remove(errfile.c_str());
-    }
+int run_program(const std::string& command, std::string* out, std::string* err) {
+    // Scratch files per test process, since ctest runs the tests side by side.
+    const std::string stem = "/tmp/varnoth_program_" + std::to_string(getpid());
+    const std::string outfile = stem + ".out", errfile = stem + ".err";
+    const int status = std::system(
+        (command + " >" + (out ? outfile : "/dev/null") + " 2>" + (err ? errfile : "/dev/null"))
+            .c_str());
+    if (out) *out = slurp(outfile);
+    if (err) *err = slurp(errfile);
+    std::remove(outfile.c_str());
+    std::remove(errfile.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int run_sim(const std::string& args, std::string* err) {
+    return run_program(sim_path() + " " + args, nullptr, err);
+}
+
+std::string scratch_folder(const std::string& name) {
+    const std::string dir = "/tmp/varnoth_" + name + "_" + std::to_string(getpid());
+    std::system(("rm -rf " + dir + " && mkdir -p " + dir).c_str());
+    return dir;
 }
 
 std::string slurp(const std::string& path) {

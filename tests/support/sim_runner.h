@@ -11,6 +11,13 @@ const std::string& sim_path();
 // With `err`, what it printed on standard error is returned there; otherwise that is dropped.
 int run_sim(const std::string& args, std::string* err = nullptr);
 
+// Runs a shell command line and returns its exit status (-1 when it did not exit), with what it
+// printed on standard output and standard error when asked for.
+int run_program(const std::string& command, std::string* out = nullptr, std::string* err = nullptr);
+
+// An empty folder under /tmp of this name and this test process, made afresh.
+std::string scratch_folder(const std::string& name);
+
 // The whole of a file ("" when it cannot be read), and writing one.
 std::string slurp(const std::string& path);
 void write_text(const std::string& path, const std::string& text);

@@ -1,0 +1,80 @@
+// Reading the command line.
+#include "platform/options.h"
+
+namespace {
+
+const char* const kUsage =
+    "Usage: varnoth [OPTION]...\n"
+    "Play Varnoth.\n"
+    "\n"
+    "  --window            play in a window\n"
+    "  --fullscreen        play full screen\n"
+    "  --scale fit|integer fill the screen sharply (fit) or keep to whole factors (integer)\n"
+    "  --help              show this help and exit\n"
+    "  --version           show the version and exit\n"
+    "\n"
+    "These choices hold for this run only; the settings file keeps the rest.\n";
+
+CommandLine refuse(const std::string& why) {
+    CommandLine c;
+    c.run = false;
+    c.status = 2;
+    c.err = "varnoth: " + why + "\n" + kUsage;
+    return c;
+}
+
+}  // namespace
+
+std::string VersionText() {
+    return std::string("varnoth ") + VARNOTH_VERSION;
+}
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+    CommandLine c;
+    for (size_t i = 0; i < args.size(); ++i) {
+        std::string arg = args[i];
+        std::string value;
+        bool has_value = false;
+        size_t eq = arg.find('=');
+        if (arg.compare(0, 2, "--") == 0 && eq != std::string::npos) {
+            value = arg.substr(eq + 1), arg = arg.substr(0, eq), has_value = true;
+        }
+        if (arg == "--help" || arg == "--version" || arg == "--window" || arg == "--fullscreen") {
+            if (has_value) return refuse("option '" + arg + "' takes no value");
+            if (arg == "--help") {
+                CommandLine help;
+                help.run = false;
+                help.out = kUsage;
+                return help;
+            }
+            if (arg == "--version") {
+                CommandLine version;
+                version.run = false;
+                version.out = VersionText() + "\n";
+                return version;
+            }
+            c.fullscreen = arg == "--fullscreen";
+        } else if (arg == "--scale") {
+            if (!has_value) {
+                if (i + 1 >= args.size()) return refuse("option '--scale' needs fit or integer");
+                value = args[++i];
+            }
+            if (value == "fit") {
+                c.scale = ScaleMode::kFit;
+            } else if (value == "integer") {
+                c.scale = ScaleMode::kInteger;
+            } else {
+                return refuse("'" + value + "' is not a scale (fit or integer)");
+            }
+        } else {
+            return refuse("unknown option '" + args[i] + "'");
+        }
+    }
+    return c;
+}
+
+Settings ApplyCommandLine(Settings settings, const CommandLine& line) {
+    if (line.fullscreen) settings.fullscreen = *line.fullscreen;
+    if (line.scale) settings.scale = *line.scale;
+    return settings;
+}

@@ -1,0 +1,24 @@
+// Where a player's own files live: the settings in the configuration folder, the top score and
+// screenshots in the data folder (the XDG base directories on Linux, SDL's preference folder
+// elsewhere), and the choice of the top score's place.
+#pragma once
+
+#include <functional>
+#include <string>
+
+// $XDG_CONFIG_HOME/varnoth/varnoth.ini, or ~/.config/varnoth/varnoth.ini; "" without a home.
+std::string SettingsFilePath();
+
+// The user's data folder for the game with a trailing '/', created when missing
+// ($XDG_DATA_HOME/varnoth/ or ~/.local/share/varnoth/ on Linux); "" when it cannot be created.
+std::string UserDataFolder();
+
+// True when a file can be created in the folder: a probe file is made and removed again, so a
+// read-only mount or a missing folder answers false even for root.
+bool FolderWritable(const std::string& folder);
+
+// The top score's file: `program_file` when the program's data folder is writable, otherwise
+// hiscore.dat in the user's data folder; "" when neither can be had.
+std::string ChooseTopScorePath(const std::string& program_file, const std::string& program_folder,
+                               const std::function<bool(const std::string&)>& writable,
+                               const std::function<std::string()>& user_folder);

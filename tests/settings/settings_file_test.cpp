@@ -1,0 +1,98 @@
+// The settings file: reading good, bad and unknown lines, the round trip through a save, and a
+// failed save that leaves the old file whole.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/pacing.h"
+#include "platform/settings.h"
+#include "support/sim_runner.h"
+
+TEST(SettingsFile, ReadsEveryKeyAndWarnsOncePerBadLineKeepingTheRest) {
+    std::vector<std::string> warnings;
+    Settings s = ParseSettings(
+        "# my keys\n"
+        "fullscreen = no\n"
+        "  scale=integer  \n"
+        "vsync = off\n"
+        "effects = off\n"
+        "music = sideways\n"  // bad value: stays on
+        "key_jump = X\n"
+        "key_turbo = Not A Key\n"  // unknown key name: stays Left Alt
+        "colour = green\n"         // unknown setting
+        "just words\n"             // no '='
+        "\n"
+        "key_pause = Return\r\n",
+        "varnoth.ini", warnings);
+    EXPECT_FALSE(s.fullscreen);
+    EXPECT_EQ(s.scale, ScaleMode::kInteger);
+    EXPECT_EQ(s.vsync, VsyncMode::kOff);
+    EXPECT_FALSE(s.effects);
+    EXPECT_TRUE(s.music);
+    EXPECT_EQ(s.keys[static_cast<size_t>(BoundControl::kJump)], "X");
+    EXPECT_EQ(s.keys[static_cast<size_t>(BoundControl::kTurbo)], "Left Alt");
+    EXPECT_EQ(s.keys[static_cast<size_t>(BoundControl::kPause)], "Return");
+    ASSERT_EQ(warnings.size(), 4u);
+    EXPECT_EQ(warnings[0].rfind("varnoth.ini:6: ", 0), 0u) << warnings[0];
+    EXPECT_EQ(warnings[1].rfind("varnoth.ini:8: ", 0), 0u) << warnings[1];
+    EXPECT_EQ(warnings[2].rfind("varnoth.ini:9: ", 0), 0u) << warnings[2];
+    EXPECT_EQ(warnings[3].rfind("varnoth.ini:10: ", 0), 0u) << warnings[3];
+
+    // Nothing (or a missing file) gives the documented defaults and no warning.
+    warnings.clear();
+    Settings none = LoadSettings("/nonexistent/varnoth.ini", warnings);
+    EXPECT_TRUE(warnings.empty());
+    EXPECT_TRUE(none.fullscreen);
+    EXPECT_EQ(none.scale, ScaleMode::kFit);
+    EXPECT_EQ(none.vsync, VsyncMode::kAuto);
+    EXPECT_TRUE(none.effects && none.music);
+    EXPECT_EQ(none.keys[static_cast<size_t>(BoundControl::kLeft)], "Left");
+    EXPECT_EQ(none.keys[static_cast<size_t>(BoundControl::kJump)], "Left Ctrl");
+}
+
+TEST(SettingsFile, SaveAndLoadRoundTripAndAFailedSaveKeepsTheOldFile) {
+    const std::string dir = scratch_folder("settings_save");
+    // The folder (and its parents) are made on the first save.
+    const std::string path = dir + "/config/varnoth/varnoth.ini";
+    Settings s;
+    s.fullscreen = false;
+    s.scale = ScaleMode::kInteger;
+    s.vsync = VsyncMode::kOn;
+    s.music = false;
+    s.keys[static_cast<size_t>(BoundControl::kTurbo)] = "Z";
+    ASSERT_TRUE(SaveSettings(path, s));
+    std::vector<std::string> warnings;
+    Settings back = LoadSettings(path, warnings);
+    EXPECT_TRUE(warnings.empty());
+    EXPECT_EQ(FormatSettings(back), FormatSettings(s));
+    EXPECT_FALSE(back.fullscreen);
+    EXPECT_EQ(back.keys[static_cast<size_t>(BoundControl::kTurbo)], "Z");
+
+    // The player's comments, order and unreadable lines survive a save; only values change.
+    write_text(path, "# my own note\nmusic = on\ncolour = green\n\nfullscreen = yes\n");
+    ASSERT_TRUE(SaveSettings(path, s));
+    const std::string kept = slurp(path);
+    EXPECT_EQ(kept.rfind("# my own note\nmusic = off\ncolour = green\n\nfullscreen = no\n", 0), 0u)
+        << kept;
+    warnings.clear();
+    EXPECT_EQ(FormatSettings(LoadSettings(path, warnings)), FormatSettings(s));
+    EXPECT_EQ(warnings.size(), 1u);  // the colour line, still unknown
+
+    // A scratch file that cannot be made (its name is taken by a folder): the save fails, even
+    // for root, and the old file is whole.
+    const std::string before = slurp(path);
+    ASSERT_EQ(mkdir((path + ".new").c_str(), 0755), 0);
+    Settings other;
+    EXPECT_FALSE(SaveSettings(path, other));
+    EXPECT_EQ(slurp(path), before);
+}
+
+TEST(SettingsFile, VsyncAutoOnlyOnSixtyHertzDisplays) {
+    EXPECT_TRUE(UseVsync(VsyncMode::kAuto, 60.0));
+    EXPECT_TRUE(UseVsync(VsyncMode::kAuto, 59.94));
+    EXPECT_FALSE(UseVsync(VsyncMode::kAuto, 59.0));
+    EXPECT_FALSE(UseVsync(VsyncMode::kAuto, 144.0));
+    EXPECT_FALSE(UseVsync(VsyncMode::kAuto, 0.0));  // the display does not say
+    EXPECT_TRUE(UseVsync(VsyncMode::kOn, 144.0));
+    EXPECT_FALSE(UseVsync(VsyncMode::kOff, 60.0));
+}
