@@ -89,7 +89,7 @@ bool read_all(const std::string& url, std::vector<uint8_t>& bytes) {
         bytes.assign(it->second.data, it->second.data + it->second.size);
         return true;
     }
-    FILE* f = std::fopen(ResolvePath(url).c_str(), "rb");
+    FILE* f = plat::open_file(ResolvePath(url), "rb");
     if (!f) return false;
     bytes.clear();
     uint8_t buf[65536];
@@ -113,7 +113,7 @@ TStream* ReadFile(const std::string& path) {
 
 TStream* WriteFile(const std::string& path) {
     if (is_incbin(path)) return nullptr;
-    FILE* f = std::fopen(ResolvePath(path).c_str(), "wb");
+    FILE* f = plat::open_file(ResolvePath(path), "wb");
     if (!f) return nullptr;
     auto* s = new TStream;
     s->out = f;

@@ -56,7 +56,9 @@ for script in "$root"/tests/walkthroughs/[0-9]*.txt; do
     [ -n "$frames" ] || { echo "windows: $script lacks its header" >&2; exit 1; }
     args=(--no-draw --start "$name" --frames "$frames")
     "$linux_sim" "${args[@]}" --input "$script" --dump "$frames:$work/linux-$name.json" >/dev/null
-    # The Windows runner reads and writes through Wine's Z: drive.
+    # The Windows runner reads and writes through Wine's Z: drive; its dump must replace a
+    # file already there, as a saved top score replaces the last one.
+    echo "not written" >"$work/windows-$name.json"
     (cd "$game" && wine varnoth-sim.exe "${args[@]}" --input "Z:$script" \
         --dump "$frames:Z:$work/windows-$name.json" >/dev/null) ||
         { echo "windows: $name: varnoth-sim.exe failed" >&2; failed=1; continue; }
