@@ -1,18 +1,11 @@
 // Files on Windows: the game's paths are UTF-8 (SDL gives the program's folder so), while the
 // narrow C functions read paths in the local code page; the wide functions take every name.
 // rename there refuses to replace a file, so replacing goes through MoveFileEx.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
 #include <cstdio>
 #include <string>
 
 #include "platform/internal.h"
+#include "platform/windows_api.h"
 
 namespace {
 
