@@ -39,7 +39,8 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "windows: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
+display="$(cat "$work/display")"
+export DISPLAY=":$display"
 exec 3>&-
 
 if [ ! -e "$WINEPREFIX/system.reg" ]; then

@@ -6,7 +6,6 @@
 #   usage: libraries.sh TOOLCHAIN_FILE
 set -euo pipefail
 toolchain="$1"
-here="$(cd "$(dirname "$0")" && pwd)"
 cache="${VARNOTH_WINDOWS_CACHE:-/var/cache/varnoth-windows}"
 jobs="$(nproc)"
 sources="$cache/sources"
