@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdio>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -97,6 +98,9 @@ bool decode_png(const std::vector<uint8_t>& bytes, int& width, int& height,
 
 // Bytes of a file or embedded resource (streams.cpp).
 bool read_all(const std::string& url, std::vector<uint8_t>& bytes);
+
+// fopen for UTF-8 paths (files_posix.cpp, files_windows.cpp, which also hold RenameOver).
+FILE* open_file(const std::string& path, const char* mode);
 
 // Renderer (renderer.cpp): OpenGL when drawing, a command record otherwise.
 bool renderer_init();

@@ -160,6 +160,10 @@ size_t StreamRemaining(TStream* stream);
 bool StreamOk(TStream* stream);
 int FileType(const std::string& path);
 std::string ResolvePath(const std::string& path);
+// Puts the file `from` in place of `to` in one step, replacing a file already there (which
+// rename does not do on Windows); false leaves both as they were. The paths are the system's
+// (ResolvePath gives those of the game's own names).
+bool RenameOver(const std::string& from, const std::string& to);
 
 // ---------------------------------------------------------------------------------------------
 // TList: the game's object lists. Objects are stored by value so that the whole game state can

@@ -37,9 +37,13 @@ bool WritePng(const std::string& path, const std::vector<uint8_t>& rgb, int widt
     image.format = PNG_FORMAT_RGB;
     // Written to a temporary name first so that a failed write never leaves half a picture.
     std::string tmp = path + ".part";
-    if (!png_image_write_to_file(&image, tmp.c_str(), 0, rgb.data(), 0, nullptr)) {
+    FILE* f = plat::open_file(tmp, "wb");
+    if (!f) return false;
+    bool written = png_image_write_to_stdio(&image, f, 0, rgb.data(), 0, nullptr) != 0;
+    written = std::fclose(f) == 0 && written;
+    if (!written || !RenameOver(tmp, path)) {
         std::remove(tmp.c_str());
         return false;
     }
-    return std::rename(tmp.c_str(), path.c_str()) == 0;
+    return true;
 }

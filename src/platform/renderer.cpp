@@ -2,15 +2,12 @@
 // and blend mode, nearest filtering. In the no-draw mode nothing reaches OpenGL; plain sprite
 // draws are only remembered so that grabbing from the back buffer (cutting sprite sheets)
 // still gives the right pixels.
-#define GL_GLEXT_PROTOTYPES
-#include <GL/gl.h>
-#include <GL/glext.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
 
+#include "platform/gl_functions.h"
 #include "platform/internal.h"
 
 namespace {
@@ -264,6 +261,7 @@ namespace plat {
 
 bool renderer_init() {
     if (!config().draw) return true;
+    if (!load_gl_functions()) return false;
     GLuint vs = compile(GL_VERTEX_SHADER, kVertexShader);
     GLuint fs = compile(GL_FRAGMENT_SHADER, kFragmentShader);
     gl.program = glCreateProgram();

@@ -2,9 +2,10 @@
 // "data\..." names use a backslash and are resolved against the program's own directory, so
 // the game works from any current directory. An installed game keeps its data folder apart from
 // the program, at a fixed place relative to it, so the same binary runs under any prefix.
+#include <SDL2/SDL.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -34,17 +35,27 @@ std::map<std::string, Blob>& incbins() {
 
 const std::string kIncbin = "incbin::";
 
+// The folder of the program itself, links resolved, without a separator at the end.
 std::string program_dir() {
     static std::string dir = [] {
-        char buf[4096];
-        ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-        if (n <= 0) return std::string(".");
-        buf[n] = 0;
-        std::string p(buf);
-        size_t slash = p.rfind('/');
-        return slash == std::string::npos ? std::string(".") : p.substr(0, slash);
+        char* base = SDL_GetBasePath();
+        if (!base) return std::string(".");
+        std::string p(base);
+        SDL_free(base);
+        if (p.size() > 1 && (p.back() == '/' || p.back() == '\\')) p.pop_back();
+        return p;
     }();
     return dir;
+}
+
+// Windows paths may also start with a drive ("C:/...", "C:\\...").
+bool is_absolute(const std::string& p) {
+#ifdef _WIN32
+    if (p.size() >= 3 && std::isalpha(static_cast<unsigned char>(p[0])) && p[1] == ':' &&
+        p[2] == '/')
+        return true;
+#endif
+    return !p.empty() && p[0] == '/';
 }
 
 #ifndef VARNOTH_INSTALLED_DATA
@@ -77,7 +88,7 @@ std::string ResolvePath(const std::string& path) {
     std::string p = path;
     for (char& c : p)
         if (c == '\\') c = '/';
-    if (!p.empty() && p[0] == '/') return p;
+    if (is_absolute(p)) return p;
     const std::string& base = plat::config().options.data_dir;
     if (plat::config().headless && !base.empty()) {
         // The stand-in directory replaces the program's own: "data/x" lives in base/data/x.
@@ -96,7 +107,7 @@ bool read_all(const std::string& url, std::vector<uint8_t>& bytes) {
         bytes.assign(it->second.data, it->second.data + it->second.size);
         return true;
     }
-    FILE* f = std::fopen(ResolvePath(url).c_str(), "rb");
+    FILE* f = plat::open_file(ResolvePath(url), "rb");
     if (!f) return false;
     bytes.clear();
     uint8_t buf[65536];
@@ -120,7 +131,7 @@ TStream* ReadFile(const std::string& path) {
 
 TStream* WriteFile(const std::string& path) {
     if (is_incbin(path)) return nullptr;
-    FILE* f = std::fopen(ResolvePath(path).c_str(), "wb");
+    FILE* f = plat::open_file(ResolvePath(path), "wb");
     if (!f) return nullptr;
     auto* s = new TStream;
     s->out = f;

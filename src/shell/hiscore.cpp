@@ -28,9 +28,7 @@ void save_top_score(const std::string& path) {
     const bool written = StreamOk(out);
     CloseStream(out);
     const std::string scratch_path = ResolvePath(scratch);
-    if (!written || std::rename(scratch_path.c_str(), ResolvePath(path).c_str()) != 0) {
-        std::remove(scratch_path.c_str());
-    }
+    if (!written || !RenameOver(scratch_path, ResolvePath(path))) std::remove(scratch_path.c_str());
 }
 }  // namespace
 

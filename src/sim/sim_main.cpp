@@ -99,7 +99,7 @@ void write_file(const std::string& path, const std::string& text) {
     std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
     out << text;
     out.close();
-    if (!out || std::rename(tmp.c_str(), path.c_str()) != 0) {
+    if (!out || !RenameOver(tmp, path)) {
         std::remove(tmp.c_str());
         std::fprintf(stderr, "varnoth-sim: cannot write %s\n", path.c_str());
         std::exit(1);

@@ -1,0 +1,11 @@
+// The Windows API for the few platform files that call it, without the min and max macros
+// that would break the C++ library and without the parts of it the game never uses.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>

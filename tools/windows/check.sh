@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Checks the Windows zip under Wine, from the unpacked zip as a player would have it:
+#  - varnoth-sim.exe --no-draw replays every walkthrough and ends each in exactly the state
+#    dump the Linux runner ends it in;
+#  - varnoth.exe opens its window on an Xvfb display and draws into it (the screenshots are
+#    kept in build-windows/check/ to look at).
+#   usage: check.sh [ZIP]  (default build-windows/varnoth-windows-x86_64.zip; the Linux runner
+#   is build/varnoth-sim, VARNOTH_LINUX_SIM to name another)
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+root="$PWD"
+zip="${1:-$root/build-windows/varnoth-windows-x86_64.zip}"
+linux_sim="${VARNOTH_LINUX_SIM:-$root/build/varnoth-sim}"
+work="$root/build-windows/check"
+
+"$root/tools/windows/setup-deps.sh"
+[ -x "$linux_sim" ] || { echo "windows: no Linux runner at $linux_sim (run ./test.sh first)" >&2; exit 1; }
+[ -e "$zip" ] || { echo "windows: no zip at $zip (run tools/windows/build.sh first)" >&2; exit 1; }
+rm -rf "$work"
+mkdir -p "$work"
+unzip -q "$zip" -d "$work"
+game="$work/varnoth"
+
+# A Wine prefix of the check's own, kept between runs (making one takes a while); no prompts
+# for Wine's Mono and Gecko, which the game does not use.
+export WINEPREFIX="$root/build-windows/wine" WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+pids=()
+finish() {
+    local pid
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wineserver -k 2>/dev/null || true
+}
+trap finish EXIT
+# A display of the check's own, there before Wine's first program: Wine's desktop process is
+# started once per server and keeps the display it found.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "windows: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+display="$(cat "$work/display")"
+export DISPLAY=":$display"
+exec 3>&-
+
+if [ ! -e "$WINEPREFIX/system.reg" ]; then
+    echo "windows: making the Wine prefix $WINEPREFIX"
+    wineboot --init >/dev/null 2>&1
+    wineserver -w
+fi
+wineserver -p  # one server for every run below
+
+failed=0
+for script in "$root"/tests/walkthroughs/[0-9]*.txt; do
+    name="$(basename "$script" .txt)"
+    frames="$(sed -n '1s/^# --start [0-9.]* --frames \([0-9]*\)$/\1/p' "$script")"
+    [ -n "$frames" ] || { echo "windows: $script lacks its header" >&2; exit 1; }
+    args=(--no-draw --start "$name" --frames "$frames")
+    "$linux_sim" "${args[@]}" --input "$script" --dump "$frames:$work/linux-$name.json" >/dev/null
+    # The Windows runner reads and writes through Wine's Z: drive; its dump must replace a
+    # file already there, as a saved top score replaces the last one.
+    echo "not written" >"$work/windows-$name.json"
+    (cd "$game" && wine varnoth-sim.exe "${args[@]}" --input "Z:$script" \
+        --dump "$frames:Z:$work/windows-$name.json" >/dev/null) ||
+        { echo "windows: $name: varnoth-sim.exe failed" >&2; failed=1; continue; }
+    if cmp -s "$work/linux-$name.json" "$work/windows-$name.json"; then
+        echo "windows: walkthrough $name: same final state as on Linux"
+    else
+        echo "windows: walkthrough $name: the final state differs from Linux's:" >&2
+        cmp "$work/linux-$name.json" "$work/windows-$name.json" >&2 || true
+        failed=1
+    fi
+done
+
+# The game itself on the virtual display, with no sound device (Wine finds none here).
+(cd "$game" && exec wine varnoth.exe) >"$work/varnoth.log" 2>&1 &
+game_pid=$!
+pids+=("$game_pid")
+# Colours in a screenshot: a window that draws nothing shows one or two.
+shot() {
+    xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$work/$1.png"
+    pngtopnm "$work/$1.png" | ppmhist -noheader 2>/dev/null | wc -l
+}
+# A screenshot every two seconds while the logo and then the title show; it passes when the
+# game is still running at the end and its window held a picture.
+window_check() {
+    local waited=0 colours drew=""
+    while [ $waited -lt "${VARNOTH_WINDOW_SECONDS:-16}" ]; do
+        sleep 2
+        waited=$((waited + 2))
+        kill -0 "$game_pid" 2>/dev/null || { echo "windows: varnoth.exe stopped:" >&2
+                                             cat "$work/varnoth.log" >&2; return 1; }
+        xwininfo -root -tree | grep -q '"Varnoth"' || continue
+        colours="$(shot "window-$(printf %02d $waited)s")"
+        echo "windows: varnoth.exe after $waited s: a window with $colours colours"
+        [ "$colours" -gt 16 ] && drew=1
+    done
+    [ -n "$drew" ] && return 0
+    echo "windows: varnoth.exe drew no picture into a window within $waited s" >&2
+    cat "$work/varnoth.log" >&2
+    return 1
+}
+window_check || failed=1
+[ $failed -eq 0 ] && echo "windows: all checks passed"
+exit $failed
