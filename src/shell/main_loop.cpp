@@ -16,6 +16,12 @@ void frame_end() {
     suspend_handling();
 }
 
+void seed_random_generator() {
+    // MilliSecs counts from start-up and reads nearly the same here on every run; the wall
+    // clock does not.
+    SeedRnd(WallClockMilliSecs());
+}
+
 void start_up() {
     register_embedded_resources();
     AppTitle("Varnoth");
@@ -34,7 +40,7 @@ void start_up() {
     elevator_list.Clear();
     JoyCount();
     HideMouse();
-    SeedRnd(MilliSecs());
+    seed_random_generator();
     game.sound = 1;
     game.music = 1;
     preload_demos();

@@ -1,8 +1,10 @@
 // Starting a game and announcing an area: what a new game resets, the announcement's length
-// and its jump shortcut, the fade that cannot be cut, power lost on third areas, the ending.
+// and its jump shortcut, the fade that cannot be cut, power lost on third areas, the ending,
+// and the start-up's random seed.
 #include <gtest/gtest.h>
 
 #include "shell/globals.h"
+#include "shell/startup.h"
 #include "shell_helpers.h"
 #include "support/test_game.h"
 
@@ -103,4 +105,14 @@ TEST(LevelIntro, APlayerPastTheFifthLevelGoesStraightToTheEnding) {
     EXPECT_EQ(game.state, game_tag::kEnding);
     EXPECT_EQ(FrameNumber(), start) << "nothing is shown";
     EXPECT_EQ(cell(3, 4).tile1, 7) << "no map is loaded";
+}
+
+TEST(StartUp, SeedsTheRandomGeneratorFromTheWallClock) {
+    fresh_game();
+    const int32_t before = WallClockMilliSecs() & 0x7fffffff;
+    seed_random_generator();
+    const int32_t after = WallClockMilliSecs() & 0x7fffffff;
+    if (after < before) GTEST_SKIP() << "the clock's low bits wrapped just now";
+    EXPECT_GE(RndState(), before);
+    EXPECT_LE(RndState(), after);
 }
