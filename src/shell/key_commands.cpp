@@ -38,6 +38,8 @@ void game_tag::key_inputs() {
         Cls();
         game.scmx = 640;
         game.scmy = 200;
+        // The demo's silence is not the player's setting: a reset out of a demo brings it back.
+        if (demo_playing == 1) game.sound = game.soundset;
         demo_next = 1;
         demo_playing = 0;
         demo_pos = 0;
