@@ -15,6 +15,8 @@ void game_tag::level_intro() {
     player_tag& p = hero();
     const int level = p.level;
     const int area = p.area;
+    // Each player's own flame interval is in force while that player plays.
+    game.fireballmaxtmr = p.fireballmaxtmr;
     // Every third area is entered without power.
     if (area == 3) p.power = 0;
     if (level == kFinishedLevel && area == 1) {

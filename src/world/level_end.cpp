@@ -145,6 +145,8 @@ void game_tag::end_level() {
         p.level += 1;
         game.fireballmaxtmr -= 100;
         if (game.fireballmaxtmr < 200) game.fireballmaxtmr = 200;
+        // The other player of a two-player game keeps the interval of its own progress.
+        p.fireballmaxtmr = game.fireballmaxtmr;
     }
     game.state = kLevelIntro;
 }

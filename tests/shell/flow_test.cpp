@@ -1,6 +1,6 @@
 // Starting a game and announcing an area: what a new game resets, the announcement's length
 // and its jump shortcut, the fade that cannot be cut, power lost on third areas, the ending,
-// and the start-up's random seed.
+// each player's flame interval, and the start-up's random seed.
 #include <gtest/gtest.h>
 
 #include "shell/globals.h"
@@ -105,6 +105,26 @@ TEST(LevelIntro, APlayerPastTheFifthLevelGoesStraightToTheEnding) {
     EXPECT_EQ(game.state, game_tag::kEnding);
     EXPECT_EQ(FrameNumber(), start) << "nothing is shown";
     EXPECT_EQ(cell(3, 4).tile1, 7) << "no map is loaded";
+}
+
+TEST(LevelIntro, EachPlayerHasTheFlameIntervalOfItsOwnProgress) {
+    fresh_game();
+    game.players = 1;
+    game_tag::start_new();
+    for (player_tag& p : player) p.area = 3;
+    // Player 1 completes level 1; player 2 has not got that far.
+    game.item = 1;
+    game.state = game_tag::kLevelEnd;
+    game_tag::end_level();
+    EXPECT_EQ(game.fireballmaxtmr, 600);
+    game.curplayer = 1;
+    tap_at(2, "jump");
+    game_tag::level_intro();
+    EXPECT_EQ(game.fireballmaxtmr, 700) << "player 2's turn";
+    game.curplayer = 0;
+    tap_at(2, "jump");
+    game_tag::level_intro();
+    EXPECT_EQ(game.fireballmaxtmr, 600) << "player 1's turn again";
 }
 
 TEST(StartUp, SeedsTheRandomGeneratorFromTheWallClock) {
