@@ -197,6 +197,7 @@ bool ending_scene::texts() {
             timer = 0;
             p.lives -= 1;
             p.score += kLifeBonus;
+            keep_top_score(p);
             play_effect(snd_bonus);
             play_effect(snd_magic);
         }
@@ -298,6 +299,7 @@ void game_tag::the_ending() {
     if (game.state == kQuit) return;  // the window was closed during the wait
 
     hero().lives = 0;
+    save_top_score_now();
     if (game.players != 0) {
         game.players = 0;
         game.curplayer = 1 - game.curplayer;
@@ -307,5 +309,7 @@ void game_tag::the_ending() {
         game.state = kTitle;
         game.scmx = 640;
         game.scmy = 200;
+        // Every way into a new game expects player 1 to be current.
+        game.curplayer = 0;
     }
 }

@@ -12,6 +12,8 @@ constexpr int kTextFrames = 200;
 }  // namespace
 
 void game_tag::game_over() {
+    // No more points can come to this player: the top score is final and is kept at once.
+    save_top_score_now();
     const std::string who = "** Player: " + std::to_string(game.curplayer + 1) + " **";
     for (int i = 0; i < kTextFrames; ++i) {
         Cls();

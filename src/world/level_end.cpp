@@ -91,6 +91,7 @@ void show_bonus(const std::string& bonus_text) {
 void pay_and_fade(int bonus, const std::string& bonus_text) {
     play_effect(snd_bonus);
     hero().score += bonus;
+    keep_top_score(hero());
     // Over the last picture, shown at once without the suspend handling.
     draw_shadow_text(230, 160, 255, 255, 0, bonus_text, kNotCentred);
     Flip(-1);
