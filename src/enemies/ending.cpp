@@ -207,7 +207,7 @@ bool ending_scene::texts() {
     return KeyHit(kJumpKey) != 0 || JoyDown(0, 0) != 0 || MouseHit(1) != 0;
 }
 
-// The last picture of the ending turns and shrinks away.
+// The last picture of the ending turns and shrinks away; a quit ends it early.
 void spin_out() {
     SetBlend(2);
     SetColor(255, 255, 255);
@@ -222,7 +222,7 @@ void spin_out() {
         DrawImage(picture, 320, 240);
         rotation += 5;
         scale -= 0.006f;
-        frame_end();
+        if (frame_end_or_quit()) break;
     } while (scale > 0);
 }
 
@@ -283,10 +283,11 @@ void game_tag::the_ending() {
         SetTransform(0, 1, 1);
         if (scene.texts()) break;  // before this frame's HUD and presentation
         display();
-        frame_end();
+        if (frame_end_or_quit()) return;
     }
 
     spin_out();
+    if (game.state == kQuit) return;
 
     Cls();
     Flip(-1);

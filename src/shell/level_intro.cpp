@@ -48,7 +48,7 @@ void game_tag::level_intro() {
         display();
         ++count;
         if (KeyHit(162) || MouseHit(1) || JoyHit(0, 0)) count = kAnnounceFrames;
-        frame_end();
+        if (frame_end_or_quit()) return;
     }
 
     // The first picture of the area, captured once so the fade costs one image a frame.
@@ -69,7 +69,7 @@ void game_tag::level_intro() {
         SetBlend(1);
         display();
         alpha += kFadeStep;
-        frame_end();
+        if (frame_end_or_quit()) return;
     }
 
     FlushKeys();

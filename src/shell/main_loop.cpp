@@ -16,6 +16,18 @@ void frame_end() {
     suspend_handling();
 }
 
+bool quit_requested() {
+    constexpr int kEscape = 27;
+    if (KeyHit(kEscape) == 0 && !AppTerminate()) return false;
+    game.state = game_tag::kQuit;
+    return true;
+}
+
+bool frame_end_or_quit() {
+    frame_end();
+    return quit_requested();
+}
+
 void seed_random_generator() {
     // MilliSecs counts from start-up and reads nearly the same here on every run; the wall
     // clock does not.

@@ -1,6 +1,7 @@
 // The runner as a child process, for tests that check it as a whole program.
 #include "support/sim_runner.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,6 +25,12 @@ int run_sim(const std::string& args, std::string* err) {
         std::remove(errfile.c_str());
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string empty_home(const std::string& name) {
+    const std::string dir = ::testing::TempDir() + "varnoth_home_" + name;
+    std::system(("rm -rf " + dir + " && mkdir -p " + dir + "/data").c_str());
+    return dir;
 }
 
 std::string slurp(const std::string& path) {

@@ -11,6 +11,10 @@ const std::string& sim_path();
 // With `err`, what it printed on standard error is returned there; otherwise that is dropped.
 int run_sim(const std::string& args, std::string* err = nullptr);
 
+// A fresh scratch directory standing in for the program's own (--data), with an empty data
+// folder: no sounds, no recordings, no top score. Names must differ between tests.
+std::string empty_home(const std::string& name);
+
 // The whole of a file ("" when it cannot be read), and writing one.
 std::string slurp(const std::string& path);
 void write_text(const std::string& path, const std::string& text);
