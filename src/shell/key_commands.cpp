@@ -20,10 +20,9 @@ void pause_game() {
     Flip(-1);
     for (;;) {
         if (KeyHit(kKeySpace) || JoyHit(0, 0) || JoyHit(2, 0)) return;
-        if (AppTerminate()) {
-            game.state = game_tag::kQuit;
-            return;
-        }
+        if (quit_requested()) return;
+        // Minimised or out of focus while paused: the music waits too, as on every screen.
+        suspend_handling();
         Delay(kPausePollMs);
     }
 }
