@@ -82,7 +82,7 @@ TEST(QuitRun, EscapeOrACloseOnEveryScreenEndsTheGameAndSavesTheTopScore) {
             ASSERT_EQ(run_sim("--no-draw --data " + home + " --start " + c.start + " --input " +
                               input + " --dump " + after + ":" + late + " --frames " + after),
                       0);
-            EXPECT_EQ(slurp(late), "") << "the game went on after the " << control;
+            EXPECT_TRUE(slurp(late).empty()) << "the game went on after the " << control;
             EXPECT_EQ(saved_score(home), c.score);
         }
     }
