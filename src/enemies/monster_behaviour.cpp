@@ -51,7 +51,7 @@ void firebar(monster_tag& m) {
         DrawImage(img_sprites, static_cast<float>(ax), static_cast<float>(ay), m.frame);
         SetRotation(0);
         if (touches_hero(ax, ay, m.frame)) {
-            // As with every other hit: the power's sparkles go with the power.
+            // Like every other hit it clears the effects, so no sparkle outlives the power.
             specialfx_tag::reset();
             hero_hit();
         }
