@@ -197,6 +197,7 @@ bool ending_scene::texts() {
             timer = 0;
             p.lives -= 1;
             p.score += kLifeBonus;
+            keep_top_score(p);
             play_effect(snd_bonus);
             play_effect(snd_magic);
         }
@@ -206,7 +207,7 @@ bool ending_scene::texts() {
     return KeyHit(kJumpKey) != 0 || JoyDown(0, 0) != 0 || MouseHit(1) != 0;
 }
 
-// The last picture of the ending turns and shrinks away.
+// The last picture of the ending turns and shrinks away; a quit ends it early.
 void spin_out() {
     SetBlend(2);
     SetColor(255, 255, 255);
@@ -221,7 +222,7 @@ void spin_out() {
         DrawImage(picture, 320, 240);
         rotation += 5;
         scale -= 0.006f;
-        frame_end();
+        if (frame_end_or_quit()) break;
     } while (scale > 0);
 }
 
@@ -282,10 +283,11 @@ void game_tag::the_ending() {
         SetTransform(0, 1, 1);
         if (scene.texts()) break;  // before this frame's HUD and presentation
         display();
-        frame_end();
+        if (frame_end_or_quit()) return;
     }
 
     spin_out();
+    if (game.state == kQuit) return;
 
     Cls();
     Flip(-1);
@@ -298,6 +300,7 @@ void game_tag::the_ending() {
     if (game.state == kQuit) return;  // the window was closed during the wait
 
     hero().lives = 0;
+    save_top_score_now();
     if (game.players != 0) {
         game.players = 0;
         game.curplayer = 1 - game.curplayer;
@@ -307,5 +310,7 @@ void game_tag::the_ending() {
         game.state = kTitle;
         game.scmx = 640;
         game.scmy = 200;
+        // Every way into a new game expects player 1 to be current.
+        game.curplayer = 0;
     }
 }

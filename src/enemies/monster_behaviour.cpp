@@ -50,7 +50,11 @@ void firebar(monster_tag& m) {
         SetRotation(static_cast<float>(m.rotation));
         DrawImage(img_sprites, static_cast<float>(ax), static_cast<float>(ay), m.frame);
         SetRotation(0);
-        if (touches_hero(ax, ay, m.frame)) hero_hit();
+        if (touches_hero(ax, ay, m.frame)) {
+            // Like every other hit it clears the effects, so no sparkle outlives the power.
+            specialfx_tag::reset();
+            hero_hit();
+        }
     }
 }
 

@@ -112,6 +112,9 @@ int JoyHit(int button, int port = 0);
 // Timing
 int MilliSecs();
 void Delay(int ms);
+// The wall clock's milliseconds (the low 32 bits), free-running across runs, unlike
+// MilliSecs, which counts from start-up: a seed that differs from run to run.
+int WallClockMilliSecs();
 
 // ---------------------------------------------------------------------------------------------
 // The player's own choices and files

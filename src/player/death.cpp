@@ -13,8 +13,10 @@ void draw_map_still() {
     for (map_tag& c : map_cells) c.update(0);
 }
 
+// Each scene answers true when the player quit during it.
+
 // The hero, huge in an empty screen, shrinks and turns; a splash grows where he vanished.
-void fall_scene(int r) {
+bool fall_scene(int r) {
     float s = 8.0f;
     play_effect(snd_jdeath1);
     do {
@@ -25,7 +27,7 @@ void fall_scene(int r) {
         game_tag::display();
         s -= 0.1f;
         r += 5;
-        frame_end();
+        if (frame_end_or_quit()) return true;
     } while (s >= 0.2f);
 
     float a = 1.0f;
@@ -42,12 +44,13 @@ void fall_scene(int r) {
         a -= 0.01f;
         s += 0.02f;
         r -= 2;
-        frame_end();
+        if (frame_end_or_quit()) return true;
     } while (a >= 0.1f);
+    return false;
 }
 
 // The hero narrows to nothing, as if turning edge-on, while he rises over the still map.
-void monster_scene(player_tag& p) {
+bool monster_scene(player_tag& p) {
     float w = 1.0f;
     play_effect(snd_jdeath2);
     do {
@@ -60,18 +63,33 @@ void monster_scene(player_tag& p) {
         game_tag::display();
         w -= 0.02f;
         p.y -= 5.0f;
-        frame_end();
+        if (frame_end_or_quit()) return true;
     } while (w > 0);
+    return false;
 }
 
 // The splash made by the liquid plays out over the still map; the hero is not drawn.
-void liquid_scene() {
+bool liquid_scene() {
     for (int i = 0; i < kLiquidFrames; ++i) {
         Cls();
         draw_map_still();
         game_tag::display();
         specialfx_list.ForEach([](specialfx_tag& fx) { fx.update(0); });
-        frame_end();
+        if (frame_end_or_quit()) return true;
+    }
+    return false;
+}
+
+bool death_scene(player_tag& p, int r) {
+    switch (game.tovodeath) {
+        case 0:
+            return fall_scene(r);
+        case 1:
+            return monster_scene(p);
+        case 2:
+            return liquid_scene();
+        default:
+            return false;
     }
 }
 
@@ -85,26 +103,14 @@ void game_tag::tovo_death() {
     if (p.level >= 1 && p.level <= 5) p.item[5 - p.level] = 0;
     const int r = p.rotation;
 
-    switch (game.tovodeath) {
-        case 0:
-            fall_scene(r);
-            break;
-        case 1:
-            monster_scene(p);
-            break;
-        case 2:
-            liquid_scene();
-            break;
-        default:
-            break;
-    }
+    if (death_scene(p, r)) return;
 
     game.wlaugh = 1;
     play_effect(snd_witch);
     for (int i = 0; i < kLaughFrames; ++i) {
         Cls();
         display();
-        frame_end();
+        if (frame_end_or_quit()) return;
     }
     game.wlaugh = 0;
 

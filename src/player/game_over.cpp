@@ -2,8 +2,8 @@
 // other player of a two-player game or back to the title.
 #include <string>
 
-#include "shell/held_button_wait.h"
 #include "shell/globals.h"
+#include "shell/held_button_wait.h"
 
 namespace {
 
@@ -12,6 +12,8 @@ constexpr int kTextFrames = 200;
 }  // namespace
 
 void game_tag::game_over() {
+    // No more points can come to this player: the top score is final and is kept at once.
+    save_top_score_now();
     const std::string who = "** Player: " + std::to_string(game.curplayer + 1) + " **";
     for (int i = 0; i < kTextFrames; ++i) {
         Cls();
@@ -22,7 +24,7 @@ void game_tag::game_over() {
         draw_shadow_text(160, 200, 0, 250, 0, "** Game Over **", 0);
         SetScale(1.0f, 1.0f);
         display();
-        frame_end();
+        if (frame_end_or_quit()) return;
     }
 
     GrabImage(img_screen, 0, 0, 0);
@@ -36,7 +38,7 @@ void game_tag::game_over() {
         SetTransform(0, 1, 1);
         r += 2;
         s -= 0.01f;
-        frame_end();
+        if (frame_end_or_quit()) return;
     } while (s >= 0);
 
     if (game.players != 0) {

@@ -20,6 +20,9 @@ struct player_tag {
     int state = 0;
     int rotation = 0;
     int item[5] = {0, 0, 0, 0, 0};  // element 5 - level holds the item of that level
+    // Frames between the area-3 flames for this player: lowered only by the levels this player
+    // completes, and put in force (game.fireballmaxtmr) whenever this player's turn begins.
+    int fireballmaxtmr = 0;
 
     static void Create();
     int update();              // player/player_physics.cpp

@@ -4,6 +4,8 @@
 
 #include <string>
 
+struct player_tag;
+
 struct game_tag {
     int state = 0;
     int topscore = 0;
@@ -82,3 +84,16 @@ void hiscore_file_at(int save, const std::string& path);
 void suspend_handling();
 // Flip(-1) followed by the suspend handling: the end of a frame in every screen loop.
 void frame_end();
+// True when Escape was pressed or the window was asked to close; game.state is then 7, so the
+// main loop ends with the normal shut-down once the screen has returned.
+bool quit_requested();
+// frame_end() followed by quit_requested(): the screens that run their own frames leave their
+// loop when it is true.
+bool frame_end_or_quit();
+
+// The play loop's top-score rule for a player just paid, in play or outside it: a score above
+// the top score becomes the top score, except during the attract demo (shell/top_score.cpp).
+void keep_top_score(const player_tag& paid);
+// A finished game saves the top score at once, so a record survives a crash or a power cut
+// after it; the attract demo saves nothing.
+void save_top_score_now();

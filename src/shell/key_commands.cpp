@@ -20,10 +20,9 @@ void pause_game() {
     Flip(-1);
     for (;;) {
         if (KeyHit(kKeySpace) || JoyHit(0, 0) || JoyHit(2, 0)) return;
-        if (AppTerminate()) {
-            game.state = game_tag::kQuit;
-            return;
-        }
+        if (quit_requested()) return;
+        // Minimised or out of focus while paused: the music waits too, as on every screen.
+        suspend_handling();
         Delay(kPausePollMs);
     }
 }
@@ -38,6 +37,8 @@ void game_tag::key_inputs() {
         Cls();
         game.scmx = 640;
         game.scmy = 200;
+        // The demo's silence is not the player's setting: a reset out of a demo brings it back.
+        if (demo_playing == 1) game.sound = game.soundset;
         demo_next = 1;
         demo_playing = 0;
         demo_pos = 0;

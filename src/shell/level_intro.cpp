@@ -15,6 +15,8 @@ void game_tag::level_intro() {
     player_tag& p = hero();
     const int level = p.level;
     const int area = p.area;
+    // Each player's own flame interval is in force while that player plays.
+    game.fireballmaxtmr = p.fireballmaxtmr;
     // Every third area is entered without power.
     if (area == 3) p.power = 0;
     if (level == kFinishedLevel && area == 1) {
@@ -46,7 +48,7 @@ void game_tag::level_intro() {
         display();
         ++count;
         if (KeyHit(162) || MouseHit(1) || JoyHit(0, 0)) count = kAnnounceFrames;
-        frame_end();
+        if (frame_end_or_quit()) return;
     }
 
     // The first picture of the area, captured once so the fade costs one image a frame.
@@ -67,7 +69,7 @@ void game_tag::level_intro() {
         SetBlend(1);
         display();
         alpha += kFadeStep;
-        frame_end();
+        if (frame_end_or_quit()) return;
     }
 
     FlushKeys();

@@ -16,6 +16,24 @@ void frame_end() {
     suspend_handling();
 }
 
+bool quit_requested() {
+    constexpr int kEscape = 27;
+    if (KeyHit(kEscape) == 0 && !AppTerminate()) return false;
+    game.state = game_tag::kQuit;
+    return true;
+}
+
+bool frame_end_or_quit() {
+    frame_end();
+    return quit_requested();
+}
+
+void seed_random_generator() {
+    // MilliSecs counts from start-up and reads nearly the same here on every run; the wall
+    // clock does not.
+    SeedRnd(WallClockMilliSecs());
+}
+
 void start_up() {
     register_embedded_resources();
     AppTitle("Varnoth");
@@ -34,7 +52,7 @@ void start_up() {
     elevator_list.Clear();
     JoyCount();
     HideMouse();
-    SeedRnd(MilliSecs());
+    seed_random_generator();
     // As the player left them last time (both on for a first run).
     game.sound = StartingEffects();
     game.music = StartingMusic();

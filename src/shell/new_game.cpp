@@ -24,5 +24,6 @@ void game_tag::start_new() {
         p.level = 1;
         p.area = 1;
         for (int& it : p.item) it = 0;
+        p.fireballmaxtmr = kFirstEnemyFlameDelay;
     }
 }

@@ -80,7 +80,7 @@ void game_tag::play_game() {
         play_effect(snd_extralife);
     }
 
-    if (p.score > game.topscore && demo_playing == 0) game.topscore = p.score;
+    keep_top_score(p);
 
     if (demo_playing == 1) {
         ++demo_pos;

@@ -11,6 +11,10 @@ void register_embedded_resources();
 // runner and the tests share them.
 void start_up();
 
+// Seeds the random generator from the wall clock, so runs differ (a headless run given a fixed
+// seed uses that instead).
+void seed_random_generator();
+
 // The settings made after the logo: title state, top score, banner position.
 void after_logo();
 

@@ -126,6 +126,7 @@ void write(Json& j, const player_tag& r) {
     j.open('[');
     for (int v : r.item) j.value(v);
     j.close(']');
+    F(fireballmaxtmr);
     j.close('}');
 }
 

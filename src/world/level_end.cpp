@@ -1,12 +1,15 @@
 // The end of an area: either the world scrolls back because the third area's magic item was
 // left behind, or "Level Complete!" plays with its bonus and the hero moves on.
+//
+// Escape or a close request ends the game here as on every screen, but a bonus earned is paid
+// first: the phase under way stops at the end of its frame and the later ones are skipped.
+// Each phase answers false when the player quit during it.
 #include <string>
 
 #include "shell/globals.h"
 
 namespace {
 
-constexpr int kEscape = 27;
 constexpr int kCentred = 1;
 constexpr int kNotCentred = 0;
 constexpr int kScrollBack = 15;
@@ -17,19 +20,20 @@ void update_all_cells(int dx) {
 }
 
 // The world scrolls back to its start; only the cells move, nothing else is drawn.
-void forgotten_item() {
+bool forgotten_item() {
     do {
         Cls();
         update_all_cells(kScrollBack);
         draw_shadow_text(0, 80, 0, 250, 0, "** You forgot the magic item! **", kCentred);
         draw_shadow_text(0, 160, 250, 250, 0, "** Go back and try again! **", kCentred);
         game_tag::display();
-        frame_end();
+        if (frame_end_or_quit()) return false;
     } while (map_cells[0].x < 0);
+    return true;
 }
 
 // A pause while the splash plays out, then the title shrinks, fades in and slides right.
-void pause_and_title() {
+bool pause_and_title() {
     float alpha = 0.1f;
     float scale = 3.0f;
     int tx = 25;
@@ -52,15 +56,15 @@ void pause_and_title() {
             scale -= 0.05f;
             alpha += 0.01f;
             tx = Int(tx + 4.2);
-            if (KeyHit(kEscape)) return;  // straight on, without ending the frame
         } else {
             n += 1;
         }
-        frame_end();
+        if (frame_end_or_quit()) return false;
     } while (scale >= 1.2f);
+    return true;
 }
 
-void show_bonus(const std::string& bonus_text) {
+bool show_bonus(const std::string& bonus_text) {
     float scale = 3.0f;
     float alpha = 0.1f;
     int bx = 80;
@@ -83,14 +87,18 @@ void show_bonus(const std::string& bonus_text) {
         scale -= 0.05f;
         alpha += 0.01f;
         bx = Int(bx + 4.2);
-        if (KeyHit(kEscape)) return;
-        frame_end();
+        if (frame_end_or_quit()) return false;
     } while (scale >= 1.0f);
+    return true;
 }
 
-void pay_and_fade(int bonus, const std::string& bonus_text) {
+void pay_bonus(int bonus) {
     play_effect(snd_bonus);
     hero().score += bonus;
+    keep_top_score(hero());
+}
+
+bool fade_out(const std::string& bonus_text) {
     // Over the last picture, shown at once without the suspend handling.
     draw_shadow_text(230, 160, 255, 255, 0, bonus_text, kNotCentred);
     Flip(-1);
@@ -116,10 +124,9 @@ void pay_and_fade(int bonus, const std::string& bonus_text) {
         SetBlend(1);
         game_tag::display();
         fade -= 0.01f;
-        // Escape ends the fade after this frame.
-        if (KeyHit(kEscape)) fade = 0;
-        frame_end();
+        if (frame_end_or_quit()) return false;
     } while (fade > 0);
+    return true;
 }
 
 }  // namespace
@@ -129,15 +136,14 @@ void game_tag::end_level() {
     const int bonus = p.level * 1000 + (p.area - 1) * 100;
 
     if (p.area == 3 && game.item == 0) {
-        forgotten_item();
-        game.state = kLevelIntro;  // the same area again, from its start
+        if (forgotten_item()) game.state = kLevelIntro;  // the same area again, from its start
         return;
     }
 
     const std::string bonus_text = "** Bonus: " + std::to_string(bonus) + " **";
-    pause_and_title();
-    show_bonus(bonus_text);
-    pay_and_fade(bonus, bonus_text);
+    const bool shown = pause_and_title() && show_bonus(bonus_text);
+    pay_bonus(bonus);
+    const bool faded = shown && fade_out(bonus_text);
 
     p.area += 1;
     if (p.area > 3) {
@@ -145,6 +151,8 @@ void game_tag::end_level() {
         p.level += 1;
         game.fireballmaxtmr -= 100;
         if (game.fireballmaxtmr < 200) game.fireballmaxtmr = 200;
+        // The other player of a two-player game keeps the interval of its own progress.
+        p.fireballmaxtmr = game.fireballmaxtmr;
     }
-    game.state = kLevelIntro;
+    game.state = faded ? kLevelIntro : kQuit;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <stdexcept>
 #include <vector>
 
@@ -52,6 +53,14 @@ class EndingTest : public ::testing::Test {
     std::vector<presented> shown_;
 };
 
+// The top score the game last saved; -1 when there is no file.
+int saved_top_score() {
+    std::ifstream in(ResolvePath("data\\hiscore.dat"), std::ios::binary);
+    unsigned char b[4];
+    if (!in.read(reinterpret_cast<char*>(b), 4)) return -1;
+    return static_cast<int>(b[0] | b[1] << 8 | b[2] << 16 | static_cast<unsigned>(b[3]) << 24);
+}
+
 constexpr int kBeforeTheEnd = 563;  // frames until the final text, which pays the first life
 constexpr int kSpinOut = 167;
 
@@ -66,6 +75,8 @@ TEST_F(EndingTest, OneLifeIsPaidAtTheFinalTextAndAnEarlyPressEndsAtThePrompt) {
     // The prompt frame takes the press and is never presented; then the spin and one blank.
     EXPECT_EQ(static_cast<int>(shown_.size()), kBeforeTheEnd + kSpinOut + 1);
     EXPECT_EQ(player[0].score, 6000);
+    EXPECT_EQ(game.topscore, 6000) << "the lives bonus counts towards the top score";
+    EXPECT_EQ(saved_top_score(), 6000) << "and it is saved as the ending hands over";
     EXPECT_EQ(player[0].lives, 0);
     EXPECT_EQ(game.state, game_tag::kTitle);
     EXPECT_EQ(game.scmx, 640);
@@ -115,6 +126,8 @@ TEST_F(EndingTest, TheFirstPlayerHandsOverAndTheSecondGoesToTheTitle) {
     EXPECT_EQ(game.state, game_tag::kTitle);
     EXPECT_EQ(player[1].score, 5500);
     EXPECT_EQ(player[1].lives, 0);
+    EXPECT_EQ(game.curplayer, 0) << "the next game starts with player 1";
+    EXPECT_EQ(game.topscore, 11000) << "the better of the two players";
 }
 
 TEST_F(EndingTest, AClosedWindowDuringTheHeldButtonWaitQuits) {

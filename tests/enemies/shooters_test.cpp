@@ -172,6 +172,23 @@ TEST_F(MonsterTest, EachOfTheFirebarsBallsHitsOnItsOwn) {
     EXPECT_EQ(count_of(sounds_played(), "snd_powerdwn"), 1);
 }
 
+TEST_F(MonsterTest, AFirebarHitTakesThePowersSparklesWithThePower) {
+    const auto sparkles = [] {
+        int n = 0;
+        specialfx_list.ForEach([&](const specialfx_tag& fx) { n += fx.typ == 5 ? 1 : 0; });
+        return n;
+    };
+    monster_tag::Create(300, 300, 1.0f, 0, 1.0f, 1.0f, monster_tag::kFirebar);
+    hero().power = 2;
+    frames(1);
+    ASSERT_EQ(sparkles(), 1);
+    pin_hero(300, 300 - 140);  // beyond the arm's tip: one ball only
+    frames(1);
+    EXPECT_EQ(hero().power, 0);
+    EXPECT_EQ(game.state, game_tag::kPlay);
+    EXPECT_EQ(sparkles(), 0) << "no sparkle is left to show the power that is gone";
+}
+
 TEST_F(MonsterTest, AFirebarIgnoresInvincibility) {
     monster_tag::Create(300, 300, 1.0f, 0, 1.0f, 1.0f, monster_tag::kFirebar);
     EXPECT_EQ(last_monster().frame, 27);

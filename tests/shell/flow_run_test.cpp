@@ -19,14 +19,6 @@ std::string temp(const std::string& name) {
     return ::testing::TempDir() + "varnoth_flow_" + name;
 }
 
-// A directory standing in for the program's own, with an empty data folder: no sounds, no
-// recordings, no top score.
-std::string empty_home(const std::string& name) {
-    const std::string dir = temp(name);
-    std::system(("rm -rf " + dir + " && mkdir -p " + dir + "/data").c_str());
-    return dir;
-}
-
 std::string script(const std::string& name, const std::string& lines) {
     const std::string path = temp(name + ".txt");
     write_text(path, lines);

@@ -1,8 +1,10 @@
 // Starting a game and announcing an area: what a new game resets, the announcement's length
-// and its jump shortcut, the fade that cannot be cut, power lost on third areas, the ending.
+// and its jump shortcut, the fade that cannot be cut, power lost on third areas, the ending,
+// each player's flame interval, and the start-up's random seed.
 #include <gtest/gtest.h>
 
 #include "shell/globals.h"
+#include "shell/startup.h"
 #include "shell_helpers.h"
 #include "support/test_game.h"
 
@@ -103,4 +105,34 @@ TEST(LevelIntro, APlayerPastTheFifthLevelGoesStraightToTheEnding) {
     EXPECT_EQ(game.state, game_tag::kEnding);
     EXPECT_EQ(FrameNumber(), start) << "nothing is shown";
     EXPECT_EQ(cell(3, 4).tile1, 7) << "no map is loaded";
+}
+
+TEST(LevelIntro, EachPlayerHasTheFlameIntervalOfItsOwnProgress) {
+    fresh_game();
+    game.players = 1;
+    game_tag::start_new();
+    for (player_tag& p : player) p.area = 3;
+    // Player 1 completes level 1; player 2 has not got that far.
+    game.item = 1;
+    game.state = game_tag::kLevelEnd;
+    game_tag::end_level();
+    EXPECT_EQ(game.fireballmaxtmr, 600);
+    game.curplayer = 1;
+    tap_at(2, "jump");
+    game_tag::level_intro();
+    EXPECT_EQ(game.fireballmaxtmr, 700) << "player 2's turn";
+    game.curplayer = 0;
+    tap_at(2, "jump");
+    game_tag::level_intro();
+    EXPECT_EQ(game.fireballmaxtmr, 600) << "player 1's turn again";
+}
+
+TEST(StartUp, SeedsTheRandomGeneratorFromTheWallClock) {
+    fresh_game();
+    const int32_t before = WallClockMilliSecs() & 0x7fffffff;
+    seed_random_generator();
+    const int32_t after = WallClockMilliSecs() & 0x7fffffff;
+    if (after < before) GTEST_SKIP() << "the clock's low bits wrapped just now";
+    EXPECT_GE(RndState(), before);
+    EXPECT_LE(RndState(), after);
 }

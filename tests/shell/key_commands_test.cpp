@@ -10,6 +10,7 @@
 #include "support/test_game.h"
 
 using shell_test::count_of;
+using shell_test::script;
 using shell_test::tap_at;
 
 namespace {
@@ -133,11 +134,26 @@ TEST(KeyCommands, SpaceDoesNotPauseOutsidePlayOrDuringTheDemo) {
     EXPECT_EQ(FrameNumber(), start) << "the press was used up";
 }
 
-TEST(KeyCommands, AClosedWindowDuringThePauseEndsTheGame) {
+TEST(KeyCommands, EscapeOrAClosedWindowDuringThePauseEndsTheGame) {
+    for (const char* control : {"close", "escape"}) {
+        fresh_game();
+        enter_area(1, 1);
+        tap_at(3, control);
+        press_now("space");
+        game_tag::key_inputs();
+        EXPECT_EQ(game.state, game_tag::kQuit) << control;
+    }
+}
+
+TEST(KeyCommands, TheMusicWaitsWhileThePausedGameIsSuspended) {
     fresh_game();
     enter_area(1, 1);
-    tap_at(3, "close");
+    game.music = 1;
+    script({{3, "suspend"}, {4, "resume"}, {5, "space"}});
     press_now("space");
     game_tag::key_inputs();
-    EXPECT_EQ(game.state, game_tag::kQuit);
+    EXPECT_EQ(game.state, game_tag::kPlay);
+    const auto events = sounds_played();
+    EXPECT_EQ(count_of(events, "pause music_channel"), 1);
+    EXPECT_EQ(count_of(events, "resume music_channel"), 1);
 }

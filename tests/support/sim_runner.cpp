@@ -1,6 +1,7 @@
 // The runner as a child process, for tests that check it as a whole program.
 #include "support/sim_runner.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -35,6 +36,12 @@ int run_sim(const std::string& args, std::string* err) {
 std::string scratch_folder(const std::string& name) {
     const std::string dir = "/tmp/varnoth_" + name + "_" + std::to_string(getpid());
     std::system(("rm -rf " + dir + " && mkdir -p " + dir).c_str());
+    return dir;
+}
+
+std::string empty_home(const std::string& name) {
+    const std::string dir = scratch_folder("home_" + name);
+    std::system(("mkdir -p " + dir + "/data").c_str());
     return dir;
 }
 

@@ -18,6 +18,10 @@ int run_program(const std::string& command, std::string* out = nullptr, std::str
 // An empty folder under /tmp of this name and this test process, made afresh.
 std::string scratch_folder(const std::string& name);
 
+// A fresh scratch directory standing in for the program's own (--data), with an empty data
+// folder: no sounds, no recordings, no top score. Names must differ between tests.
+std::string empty_home(const std::string& name);
+
 // The whole of a file ("" when it cannot be read), and writing one.
 std::string slurp(const std::string& path);
 void write_text(const std::string& path, const std::string& text);

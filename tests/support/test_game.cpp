@@ -2,11 +2,33 @@
 // its start-up values before every test.
 #include "support/test_game.h"
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
 #include "shell/startup.h"
 
 namespace {
 
 bool g_started = false;
+
+// The test process stands in a folder of its own whose data/ links to the built sounds and
+// recordings, so that the top score a test game saves stays out of the build's data folder,
+// which the runner's tests read side by side.
+std::string own_program_dir() {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("varnoth-tests-" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "data");
+    for (const fs::directory_entry& e :
+         fs::directory_iterator(fs::path(VARNOTH_BINARY_DIR) / "data"))
+        if (e.path().filename().string().rfind("hiscore", 0) != 0)
+            fs::create_symlink(e.path(), dir / "data" / e.path().filename());
+    static const std::string removed_at_exit = dir.string();
+    std::atexit([] { fs::remove_all(removed_at_exit); });
+    return dir.string();
+}
 
 void apply(const std::string& control, InputAction action) {
     InputEvent e;
@@ -22,7 +44,7 @@ void fresh_game(bool draw) {
     if (!g_started) {
         HeadlessOptions o;
         o.draw = true;
-        o.data_dir = VARNOTH_BINARY_DIR;
+        o.data_dir = own_program_dir();
         PlatformUseHeadless(o);
         start_up();
         g_started = true;

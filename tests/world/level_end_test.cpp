@@ -106,6 +106,7 @@ TEST(LevelEnd, CompletingAnAreaPaysTheBonusAndMovesOn) {
     // Pause 101, title 37, bonus 41, the payment picture 1, the fade 101.
     EXPECT_EQ(FrameNumber() - before, 281);
     EXPECT_EQ(hero().score, 5000 + 1100);
+    EXPECT_EQ(game.topscore, 5000 + 1100) << "a bonus paid after play still counts";
     EXPECT_EQ(hero().area, 3);
     EXPECT_EQ(hero().level, 1);
     EXPECT_EQ(game.fireballmaxtmr, 700);
@@ -134,44 +135,33 @@ TEST(LevelEnd, ThirdAreaWithTheItemAdvancesTheLevel) {
     EXPECT_EQ(game.state, game_tag::kEnding) << "no sixth level is loaded";
 }
 
-TEST(LevelEnd, EscapeCutsThePhasesShortButStillPays) {
-    at_level_end(3, 1, 0);
-    // Pressed before the title shows: looked at only once the title starts, which ends the
-    // pause and title phase at once; the bonus phase and the fade then run in full.
-    tap("escape");
-    const int before = FrameNumber();
-    game_tag::end_level();
-    EXPECT_EQ(FrameNumber() - before, 101 + 41 + 1 + 101);
-    EXPECT_EQ(hero().score, 5000 + 3000);
-    EXPECT_EQ(hero().area, 2);
-}
-
-// Escape pressed once the bonus shows, or during the fade, cuts that phase short; the bonus
-// is paid all the same and the area still advances.
-TEST(LevelEnd, EscapeInTheBonusPhaseOrTheFade) {
+// Escape or a close request ends the game from the level end as from any screen, but only
+// once the bonus is paid and counted towards the top score; the phases still to come are
+// skipped.
+TEST(LevelEnd, EscapeOrACloseQuitsOnceTheBonusIsPaid) {
     const int kTitleDone = 101 + 37;
     const struct {
-        int tap_after;  // frames of the level end shown when Escape goes down
-        int frames;
+        const char* control;
+        int tap_after;  // frames of the level end shown when it comes; 0: before the first
     } cases[] = {
-        // Seen in the 11th bonus frame, which then is not shown.
-        {kTitleDone + 10, kTitleDone + 10 + 1 + 101},
-        // Seen in the 6th fade frame, which is still shown.
-        {kTitleDone + 41 + 1 + 5, kTitleDone + 41 + 1 + 6},
+        {"escape", 0},
+        {"escape", kTitleDone + 10},         // while the bonus shows
+        {"close", kTitleDone + 41 + 1 + 5},  // during the fade
     };
     for (const auto& k : cases) {
+        SCOPED_TRACE(testing::Message() << k.control << " after " << k.tap_after << " frames");
         at_level_end(2, 2, 0);
         const int before = FrameNumber();
+        if (k.tap_after == 0) tap(k.control);
         SetFlipHook([&](int frame) {
-            if (frame - before == k.tap_after) tap("escape");
+            if (frame - before == k.tap_after) tap(k.control);
         });
         game_tag::end_level();
         SetFlipHook(nullptr);
-        SCOPED_TRACE(testing::Message() << "Escape after " << k.tap_after << " frames");
-        EXPECT_EQ(FrameNumber() - before, k.frames);
+        EXPECT_EQ(FrameNumber() - before, std::max(k.tap_after, 1));
         EXPECT_EQ(hero().score, 5000 + 2100);
-        EXPECT_EQ(hero().area, 3);
-        EXPECT_EQ(game.state, game_tag::kLevelIntro);
+        EXPECT_EQ(game.topscore, 5000 + 2100);
+        EXPECT_EQ(game.state, game_tag::kQuit);
     }
 }
 

@@ -177,3 +177,33 @@ TEST(MapUpdate, MultiRewardBlockPaysWhileItsTimerRuns) {
     strike();
     EXPECT_EQ(p.magic, 3) << "a used block pays nothing";
 }
+
+// The one bonus block of the maps that keeps an overlay (map 2.2) draws it as frames 8, 9 and
+// 10 in step with its own frames 5, 6 and 7.
+TEST(MapUpdate, TheBonusBlockWithAnOverlayAnimatesItWithTheBlock) {
+    fresh_game();
+    ASSERT_TRUE(map_tag::Load(2, 2));
+    map_tag::initialize();
+    int blocks = 0;
+    map_tag block;
+    for (const map_tag& c : map_cells) {
+        if (c.tile1 == 5 && c.tile2 != 0) ++blocks, block = c;
+    }
+    ASSERT_EQ(blocks, 1);
+    EXPECT_EQ(block.tile2, 8);
+    block.x = 300;
+    block.y = 300;
+    for (int k = 0; k < 3; ++k) {
+        std::vector<uint8_t> drawn, expected;
+        block.framectr = k;
+        block.framedly = 0;
+        Cls();
+        block.update(0);
+        ReadBackBuffer(drawn);
+        Cls();
+        DrawImage(img_sprites, 300, 300, 5 + k);
+        DrawImage(img_sprites, 300, 300, 8 + k);
+        ReadBackBuffer(expected);
+        EXPECT_TRUE(drawn == expected) << "block frame " << 5 + k;
+    }
+}

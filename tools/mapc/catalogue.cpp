@@ -27,6 +27,11 @@ const std::vector<CatalogueEntry>& catalogue() {
     return table;
 }
 
+const OverlayBlock& overlay_block() {
+    static const OverlayBlock block = {2, 2, 104, 6};
+    return block;
+}
+
 const char* figure_name(Figure f) {
     static const char* const names[kFigureCount] = {
         "deadly liquid cells", "bricks",         "bonus blocks",
@@ -55,7 +60,8 @@ std::array<int, kFigureCount> count_figures(const MapGrid& grid) {
         if (b == 38) ++n[kHiddenWalls];
         if (b == 11) ++n[kRunes];
         if (b == 20) ++n[kLanterns];
-        if (b == 3 || b == 4 || b == 8 || b == 9 || b == 24) ++n[kFakes];
+        if ((b == 3 || b == 4 || b == 8 || b == 9 || b == 24) && !is_overlay_block(a, b))
+            ++n[kFakes];
     }
     return n;
 }

@@ -37,6 +37,17 @@ struct CatalogueEntry {
 };
 
 const std::vector<CatalogueEntry>& catalogue();
+
+// The one bonus block of the fifteen maps that keeps an overlay: a used-block picture (code 8)
+// drawn over it, which the game animates with the block as frames 8, 9 and 10. It is neither a
+// fake overlay nor a block content.
+struct OverlayBlock {
+    int level, area, col, row;
+};
+const OverlayBlock& overlay_block();
+inline bool is_overlay_block(int tile1, int tile2) {
+    return tile1 == 5 && tile2 == 8;
+}
 const char* figure_name(Figure f);
 std::array<int, kFigureCount> count_figures(const MapGrid& grid);
 

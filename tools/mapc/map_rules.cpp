@@ -45,7 +45,9 @@ std::vector<std::string> check_rules(const MapGrid& g, const CatalogueEntry& e) 
     std::vector<std::string> bad;
     const AreaType& type = area_type(e.area);
     const int item = 98 + 2 * e.level;
-    int starts = 0, cauldrons = 0, items = 0, zeros = 0;
+    const OverlayBlock& ob = overlay_block();
+    const bool owns_overlay_block = ob.level == e.level && ob.area == e.area;
+    int starts = 0, cauldrons = 0, items = 0, zeros = 0, overlay_blocks = 0;
     for (int r = 0; r < kRows; ++r) {
         for (int c = 0; c < kCols; ++c) {
             const int a = g.t1(r, c), b = g.t2(r, c);
@@ -86,6 +88,13 @@ std::vector<std::string> check_rules(const MapGrid& g, const CatalogueEntry& e) 
                 if (r + 1 >= kRows || !is_solid(g.t1(r + 1, c)))
                     bad.push_back("cauldron not on a floor" + cell(r, c));
             }
+            if (is_overlay_block(a, b)) {
+                if (owns_overlay_block && r == ob.row && c == ob.col)
+                    ++overlay_blocks;
+                else
+                    bad.push_back("bonus block with an overlay away from its catalogue cell" +
+                                  cell(r, c));
+            }
             if (b == 81 && a != 94) bad.push_back("fish outside water" + cell(r, c));
             if (b == 88 && a != 95) bad.push_back("leaping flame outside lava" + cell(r, c));
             if ((b == 12 || b == 13) && e.area == 3)
@@ -108,7 +117,7 @@ std::vector<std::string> check_rules(const MapGrid& g, const CatalogueEntry& e) 
             if (b == 3 || b == 4 || b == 8 || b == 9 || b == 24) {
                 int rr = r + 1;
                 while (rr < kRows && type.background.count(g.t1(rr, c))) ++rr;
-                if (!bg && !(a == 5 && b == 8))
+                if (!bg && !is_overlay_block(a, b))
                     bad.push_back("fake overlay on a tile that is not background" + cell(r, c));
                 if (bg && (rr >= kRows || !is_solid(g.t1(rr, c))))
                     bad.push_back("fake overlay above a deadly drop" + cell(r, c));
@@ -120,6 +129,9 @@ std::vector<std::string> check_rules(const MapGrid& g, const CatalogueEntry& e) 
     if (e.area == 3 && items != 1)
         bad.push_back("expected one magic item " + std::to_string(item) + ", found " +
                       std::to_string(items));
+    if (owns_overlay_block && overlay_blocks != 1)
+        bad.push_back("expected the bonus block with an overlay at column " +
+                      std::to_string(ob.col) + ", row " + std::to_string(ob.row));
     if (zeros > 12)
         bad.push_back("more than a few plain dark stone cells in the fortress: " +
                       std::to_string(zeros));
