@@ -223,6 +223,7 @@ void spin_out() {
         scale -= 0.006f;
         frame_end();
     } while (scale > 0);
+    FreeImage(picture);
 }
 
 }  // namespace
