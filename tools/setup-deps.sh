@@ -8,6 +8,7 @@ packages=(
     libsdl2-dev libsdl2-mixer-dev libpng-dev zlib1g-dev libfreetype-dev
     libvorbis-dev libogg-dev libgl-dev libegl-dev libgl1-mesa-dri libegl-mesa0 libglx-mesa0
     libgtest-dev libbenchmark-dev
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()
