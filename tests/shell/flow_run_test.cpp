@@ -100,7 +100,8 @@ TEST(GameFlowRun, DamagedFilesAreNamedOrSkippedAndTheRunGoesOn) {
     // A cut-off sound and one with a single bad byte play nothing and are named once each on
     // standard error; a short recording is skipped, a short top-score file reads as 0.
     const std::string home = empty_home("damaged");
-    std::system(("cp " + std::string(VARNOTH_BINARY_DIR) + "/data/*.ogg " + home + "/data/").c_str());
+    std::system(
+        ("cp " + std::string(VARNOTH_BINARY_DIR) + "/data/*.ogg " + home + "/data/").c_str());
     const std::string jump = slurp(home + "/data/jump.ogg");
     write_text(home + "/data/jump.ogg", jump.substr(0, jump.size() / 2));
     std::string boing = slurp(home + "/data/boing.ogg");
