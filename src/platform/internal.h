@@ -89,7 +89,7 @@ bool decode_png(const std::vector<uint8_t>& bytes, int& width, int& height,
                 std::vector<uint32_t>& rgba);
 
 // True when the bytes are a whole Ogg file: every page in place with a good checksum, from the
-// first page to the last (ogg_pages.cpp).
+// first page to the last, and every Vorbis codebook a whole prefix code (ogg_pages.cpp).
 bool ogg_whole(const std::vector<uint8_t>& bytes);
 
 // Bytes of a file or embedded resource (streams.cpp).

@@ -31,3 +31,17 @@ TEST(FuzzRegressions, PicturesThatClaimHugeSizesAreRefused) {
         EXPECT_EQ(LoadImage("incbin::fuzz.png"), nullptr) << path;
     }
 }
+
+TEST(FuzzRegressions, SoundsTheDecoderWouldDivideByZeroOnPlayNothing) {
+    // Page checksums made to fit, but a codebook whose code lengths overfill the code space:
+    // libvorbis 1.3.7 empties the book and later divides by its size.
+    fresh_game();
+    for (const std::string& path : inputs_of("ogg")) {
+        const std::string bytes = slurp(path);
+        RegisterIncbin("fuzz.ogg", reinterpret_cast<const unsigned char*>(bytes.data()),
+                       bytes.size());
+        TSound* sound = LoadSound("incbin::fuzz.ogg");
+        EXPECT_FALSE(ChannelPlaying(PlaySound(sound))) << path;
+        FreeSound(sound);
+    }
+}
