@@ -10,6 +10,7 @@ packages=(
     libvorbis-dev libogg-dev libgl-dev libegl-dev libgl1-mesa-dri libegl-mesa0 libglx-mesa0
     libgtest-dev libbenchmark-dev
     dpkg-dev lintian desktop-file-utils appstream xvfb xauth
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()

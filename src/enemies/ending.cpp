@@ -224,6 +224,7 @@ void spin_out() {
         scale -= 0.006f;
         if (frame_end_or_quit()) break;
     } while (scale > 0);
+    FreeImage(picture);
 }
 
 }  // namespace

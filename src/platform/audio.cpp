@@ -99,6 +99,20 @@ std::vector<std::string> TakeSoundEvents() {
     return out;
 }
 
+namespace {
+
+// A damaged or cut-off file plays nothing, like a missing one, and is named once.
+TSound* damaged(TSound* s, const std::string& url, const std::string& why) {
+    const std::string where = url.rfind("incbin::", 0) == 0 ? url : ResolvePath(url);
+    std::fprintf(stderr, "varnoth: damaged sound file %s (%s), playing nothing\n", where.c_str(),
+                 why.c_str());
+    s->bytes.clear();
+    s->bytes.shrink_to_fit();
+    return s;
+}
+
+}  // namespace
+
 std::string SoundName(TSound* sound) {
     return sound ? sound->name : std::string();
 }
@@ -114,12 +128,15 @@ TSound* LoadSound(const std::string& url, int flags) {
     if (dot != std::string::npos) base = base.substr(0, dot);
     s->name = "snd_" + base;
     s->loop = (flags & 1) != 0;
-    // A missing or undecodable file gives an empty handle that plays nothing.
-    if (!plat::read_all(url, s->bytes) || !g_open) return s;
+    // A missing file gives an empty handle that plays nothing.
+    if (!plat::read_all(url, s->bytes)) return s;
+    if (!plat::ogg_whole(s->bytes)) return damaged(s, url, "not a whole Ogg file");
+    if (!g_open) return s;
     if (s->loop) {
         if (!g_emulated) {
             s->music = Mix_LoadMUS_RW(
                 SDL_RWFromConstMem(s->bytes.data(), static_cast<int>(s->bytes.size())), 1);
+            if (!s->music) return damaged(s, url, Mix_GetError());
         }
         return s;
     }
@@ -127,15 +144,21 @@ TSound* LoadSound(const std::string& url, int flags) {
         Mix_LoadWAV_RW(SDL_RWFromConstMem(s->bytes.data(), static_cast<int>(s->bytes.size())), 1);
     s->bytes.clear();
     s->bytes.shrink_to_fit();
-    if (s->chunk) {
-        int freq = 44100, channels = 2;
-        Uint16 format = AUDIO_S16SYS;
-        Mix_QuerySpec(&freq, &format, &channels);
-        int frame_bytes = channels * static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8);
-        s->duration_ms = static_cast<int>(static_cast<long long>(s->chunk->alen) * 1000 /
-                                          (static_cast<long long>(freq) * frame_bytes));
-    }
+    if (!s->chunk) return damaged(s, url, Mix_GetError());
+    int freq = 44100, channels = 2;
+    Uint16 format = AUDIO_S16SYS;
+    Mix_QuerySpec(&freq, &format, &channels);
+    int frame_bytes = channels * static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8);
+    s->duration_ms = static_cast<int>(static_cast<long long>(s->chunk->alen) * 1000 /
+                                      (static_cast<long long>(freq) * frame_bytes));
     return s;
+}
+
+void FreeSound(TSound* sound) {
+    if (!sound) return;
+    if (sound->chunk) Mix_FreeChunk(sound->chunk);
+    if (sound->music) Mix_FreeMusic(sound->music);
+    delete sound;
 }
 
 TChannel* AllocChannel() {

@@ -96,6 +96,10 @@ TImage* new_image(int width, int height, int frames, int flags);
 bool decode_png(const std::vector<uint8_t>& bytes, int& width, int& height,
                 std::vector<uint32_t>& rgba);
 
+// True when the bytes are a whole Ogg file: every page in place with a good checksum, from the
+// first page to the last, and every Vorbis codebook a whole prefix code (ogg_pages.cpp).
+bool ogg_whole(const std::vector<uint8_t>& bytes);
+
 // Bytes of a file or embedded resource (streams.cpp).
 bool read_all(const std::string& url, std::vector<uint8_t>& bytes);
 

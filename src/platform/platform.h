@@ -80,7 +80,11 @@ bool ImagesCollide(TImage* image1, int x1, int y1, int frame1, TImage* image2, i
 
 // ---------------------------------------------------------------------------------------------
 // Sound
+// A missing file gives a handle that plays nothing; so does a damaged or cut-off one, which is
+// also named in one line on standard error.
 TSound* LoadSound(const std::string& url, int flags = 0);
+// Releases a sound that is not playing and will not be played again.
+void FreeSound(TSound* sound);
 TChannel* AllocChannel();
 TChannel* PlaySound(TSound* sound, TChannel* channel = nullptr);
 void StopChannel(TChannel* channel);

@@ -6,6 +6,12 @@
 
 #include "platform/internal.h"
 
+namespace {
+// Far above any picture of the game (the largest sheet is 640 pixels wide), far below what a
+// damaged header may claim: 30000 x 30000 would ask for 3.6 GB before a single row is read.
+constexpr png_uint_32 kMaxSide = 4096;
+}  // namespace
+
 namespace plat {
 
 bool decode_png(const std::vector<uint8_t>& bytes, int& width, int& height,
@@ -14,6 +20,10 @@ bool decode_png(const std::vector<uint8_t>& bytes, int& width, int& height,
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return false;
+    if (image.width > kMaxSide || image.height > kMaxSide) {
+        png_image_free(&image);
+        return false;
+    }
     image.format = PNG_FORMAT_RGBA;
     width = static_cast<int>(image.width);
     height = static_cast<int>(image.height);

@@ -4,6 +4,7 @@
 
 #include "platform/internal.h"
 #include "support/test_game.h"
+#include "support/test_image.h"
 
 namespace {
 
@@ -42,15 +43,15 @@ void white_background() {
 
 TEST(Drawing, BlendModesAndAlpha) {
     fresh_game();
-    TImage* img = red_corner_image();
+    const TestImage img(red_corner_image());
 
     // Mask: alpha below one half draws nothing, above draws the solid pixels unmixed.
     white_background();
     SetBlend(1);
     SetAlpha(0.4f);
-    DrawImage(img, 100, 100, 0);
+    DrawImage(img.get(), 100, 100, 0);
     SetAlpha(0.6f);
-    DrawImage(img, 200, 100, 0);
+    DrawImage(img.get(), 200, 100, 0);
     SetAlpha(1.0f);
     Rgb faint = pixel(105, 105), strong = pixel(205, 105), hole = pixel(215, 115);
     EXPECT_EQ(faint.g, 255);
@@ -62,7 +63,7 @@ TEST(Drawing, BlendModesAndAlpha) {
     white_background();
     SetBlend(3);
     SetAlpha(0.5f);
-    DrawImage(img, 100, 100, 0);
+    DrawImage(img.get(), 100, 100, 0);
     SetAlpha(1.0f);
     Rgb mixed = pixel(105, 105);
     EXPECT_EQ(mixed.r, 255);
@@ -71,7 +72,7 @@ TEST(Drawing, BlendModesAndAlpha) {
     // Solid writes every pixel, the transparent black ones too.
     white_background();
     SetBlend(2);
-    DrawImage(img, 100, 100, 0);
+    DrawImage(img.get(), 100, 100, 0);
     Rgb black = pixel(115, 115);
     EXPECT_EQ(black.r + black.g + black.b, 0);
 
@@ -81,7 +82,7 @@ TEST(Drawing, BlendModesAndAlpha) {
     SetAlpha(2.0f);
     EXPECT_FLOAT_EQ(GetAlpha(), 1.0f);
     SetColor(128, 255, 255);
-    DrawImage(img, 100, 100, 0);
+    DrawImage(img.get(), 100, 100, 0);
     SetColor(255, 255, 255);
     EXPECT_NEAR(pixel(105, 105).r, 128, 1);
     SetBlend(1);
@@ -91,13 +92,13 @@ TEST(Drawing, MixedModesInOneFrameKeepEachModesColours) {
     // The renderer groups mask, solid and alpha draws; every draw must still look as if drawn
     // on its own, whatever came before it, in short runs and in long ones.
     fresh_game();
-    TImage* img = red_corner_image();
+    const TestImage img(red_corner_image());
     white_background();
     const int modes[] = {1, 3, 1, 2, 3, 3, 1, 1, 1, 1, 1, 2, 3, 1};
     for (int i = 0; i < 14; ++i) {
         SetBlend(modes[i]);
         SetAlpha(modes[i] == 3 ? 0.5f : 1.0f);
-        DrawImage(img, 20 + 40 * i, 200, 0);
+        DrawImage(img.get(), 20 + 40 * i, 200, 0);
     }
     SetAlpha(1.0f);
     SetBlend(1);
@@ -116,37 +117,36 @@ TEST(Drawing, MixedModesInOneFrameKeepEachModesColours) {
 
 TEST(Drawing, AnImageNeverGrabbedIsTransparentAndCollidesWithNothing) {
     fresh_game();
-    TImage* blank = CreateImage(40, 40, 2, -1);
-    TImage* red = red_corner_image();
+    const TestImage blank(CreateImage(40, 40, 2, -1));
+    const TestImage red(red_corner_image());
     white_background();
     SetBlend(1);
-    DrawImage(blank, 100, 100, 1);
+    DrawImage(blank.get(), 100, 100, 1);
     EXPECT_EQ(pixel(110, 110).g, 255) << "masked: nothing drawn";
     SetBlend(2);
-    DrawImage(blank, 300, 100, 0);
+    DrawImage(blank.get(), 300, 100, 0);
     const Rgb solid = pixel(310, 110);
     EXPECT_EQ(solid.r + solid.g + solid.b, 0) << "solid: the black of an empty frame";
     SetBlend(1);
-    EXPECT_FALSE(ImagesCollide(blank, 100, 100, 0, red, 100, 100, 0));
-    GrabImage(blank, 290, 90, 1);  // half white, half the solid black square
-    EXPECT_TRUE(ImagesCollide(blank, 100, 100, 1, red, 100, 100, 0));
-    FreeImage(blank);
+    EXPECT_FALSE(ImagesCollide(blank.get(), 100, 100, 0, red.get(), 100, 100, 0));
+    GrabImage(blank.get(), 290, 90, 1);  // half white, half the solid black square
+    EXPECT_TRUE(ImagesCollide(blank.get(), 100, 100, 1, red.get(), 100, 100, 0));
 }
 
 TEST(Drawing, RotationAndScaleTurnAboutTheHandle) {
     fresh_game();
-    TImage* img = red_corner_image();
-    MidHandleImage(img);  // handle at (10, 10): the red square is up and to the left of it
+    const TestImage img(red_corner_image());
+    MidHandleImage(img.get());  // handle at (10, 10): the red square is up and to the left of it
     white_background();
     SetBlend(1);
     SetTransform(180, 1, 1);
-    DrawImage(img, 300, 300, 0);
+    DrawImage(img.get(), 300, 300, 0);
     SetTransform(0, 1, 1);
     EXPECT_EQ(pixel(305, 305).g, 0) << "turned half round, the square is down and right";
     EXPECT_EQ(pixel(295, 295).g, 255);
     white_background();
     SetScale(2, 2);
-    DrawImage(img, 300, 300, 0);
+    DrawImage(img.get(), 300, 300, 0);
     SetScale(1, 1);
     EXPECT_EQ(pixel(282, 282).g, 0) << "scaled twice about the handle";
 }
@@ -155,8 +155,8 @@ TEST(Drawing, SpriteSheetIsCutOnTheGrid) {
     fresh_game();
     ASSERT_NE(img_sprites, nullptr);
     ASSERT_EQ(ImageFrames(img_sprites), 127);
-    TImage* sheet = LoadImage("incbin::graphx\\tovo_01.png", -1);
-    ASSERT_NE(sheet, nullptr);
+    const TestImage sheet(LoadImage("incbin::graphx\\tovo_01.png", -1));
+    ASSERT_NE(sheet.get(), nullptr);
     struct Spot {
         int frame, x, y;
     };

@@ -87,3 +87,32 @@ TEST(GameFlowRun, ClosingTheWindowDuringAPauseEndsTheRunNormally) {
         0);
     EXPECT_EQ(slurp(home + "/data/hiscore.dat").size(), 4u) << "the normal shut-down ran";
 }
+
+TEST(GameFlowRun, DamagedFilesAreNamedOrSkippedAndTheRunGoesOn) {
+    // A cut-off sound and one with a single bad byte play nothing and are named once each on
+    // standard error; a short recording is skipped, a short top-score file reads as 0.
+    const std::string home = empty_home("damaged");
+    std::system(
+        ("cp " + std::string(VARNOTH_BINARY_DIR) + "/data/*.ogg " + home + "/data/").c_str());
+    const std::string jump = slurp(home + "/data/jump.ogg");
+    write_text(home + "/data/jump.ogg", jump.substr(0, jump.size() / 2));
+    std::string boing = slurp(home + "/data/boing.ogg");
+    boing[boing.size() / 2] = static_cast<char>(boing[boing.size() / 2] ^ 0x10);
+    write_text(home + "/data/boing.ogg", boing);
+    write_text(home + "/data/demodata.01", std::string(100, '\x01'));
+    write_text(home + "/data/hiscore.dat", std::string("\x10\x27", 2));
+    const int idle_end = kFirstTitleFrame + 199;
+    const std::string dump = temp("damaged.json");
+    std::string err;
+    ASSERT_EQ(run_sim("--no-draw --data " + home + " --frames " + at(idle_end + 5) + " --dump " +
+                          at(idle_end + 5) + ":" + dump,
+                      &err),
+              0);
+    EXPECT_EQ(err, "varnoth: damaged sound file " + home +
+                       "/data/boing.ogg (not a whole Ogg file), playing nothing\n"
+                       "varnoth: damaged sound file " +
+                       home + "/data/jump.ogg (not a whole Ogg file), playing nothing\n");
+    const std::string state = slurp(dump);
+    EXPECT_TRUE(has(state, "\"state\":6,\"topscore\":0,")) << state.substr(0, 120);
+    EXPECT_TRUE(has(state, "\"demo_playing\":0,\"demo_pos\":5,\"demo_next\":2"));
+}

@@ -1,8 +1,12 @@
 // The top-score file: a missing or damaged file reads as 0, a save replaces the file whole,
 // and a save that cannot be made leaves the old file as it was and does not stop the program.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -33,6 +37,29 @@ std::vector<unsigned char> read_bytes(const std::string& path) {
 bool exists(const std::string& path) {
     struct stat st;
     return stat(path.c_str(), &st) == 0;
+}
+
+// Saves `score` to `path` in a child process whose writes really fail: either every file may
+// grow to two bytes only (the four-byte score is cut in the middle, as on a full disk), or the
+// child (giving up root, which writes anywhere) saves as a plain user into a read-only folder.
+enum class Failure { kFileSizeLimit, kPlainUserReadOnlyFolder };
+void save_in_failing_child(const std::string& path, int score, Failure failure) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (failure == Failure::kFileSizeLimit) {
+            std::signal(SIGXFSZ, SIG_IGN);  // the write reports EFBIG instead of killing us
+            const rlimit limit{2, 2};
+            if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(3);
+        } else if (getuid() == 0 && setuid(65534) != 0) {
+            _exit(3);
+        }
+        game.topscore = score;
+        hiscore_file_at(1, path);
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save stopped the program";
 }
 }  // namespace
 
@@ -94,4 +121,21 @@ TEST(TopScoreFile, ASaveThatCannotBeMadeKeepsTheOldFile) {
     write_bytes(other + ".new", {0x0f});
     hiscore_file_at(0, other);
     EXPECT_EQ(game.topscore, 42);
+}
+
+TEST(TopScoreFile, AWriteThatReallyFailsKeepsTheOldFileWhole) {
+    fresh_game();
+    for (Failure failure : {Failure::kFileSizeLimit, Failure::kPlainUserReadOnlyFolder}) {
+        const std::string dir = scratch_dir();
+        const std::string path = dir + "/hiscore.dat";
+        write_bytes(path, {0x2a, 0, 0, 0});
+        const bool read_only = failure == Failure::kPlainUserReadOnlyFolder;
+        chmod(dir.c_str(), read_only ? 0555 : 0755);
+        save_in_failing_child(path, 123456, failure);
+        chmod(dir.c_str(), 0755);
+        EXPECT_EQ(read_bytes(path), (std::vector<unsigned char>{0x2a, 0, 0, 0}));
+        EXPECT_FALSE(exists(path + ".new")) << "no half-written scratch file is left";
+        hiscore_file_at(0, path);
+        EXPECT_EQ(game.topscore, 42);
+    }
 }
