@@ -1,8 +1,12 @@
 // The settings file: reading good, bad and unknown lines, the round trip through a save, and a
 // failed save that leaves the old file whole.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include "platform/pacing.h"
 #include "platform/settings.h"
@@ -95,4 +99,27 @@ TEST(SettingsFile, VsyncAutoOnlyOnSixtyHertzDisplays) {
     EXPECT_FALSE(UseVsync(VsyncMode::kAuto, 0.0));  // the display does not say
     EXPECT_TRUE(UseVsync(VsyncMode::kOn, 144.0));
     EXPECT_FALSE(UseVsync(VsyncMode::kOff, 60.0));
+}
+
+TEST(SettingsFile, AWriteCutShortByAFullDiskKeepsTheOldFileWhole) {
+    const std::string dir = scratch_folder("settings_full");
+    const std::string path = dir + "/varnoth.ini";
+    write_text(path, "# mine\nfullscreen = no\n");
+    const std::string before = slurp(path);
+    // The child may grow no file past 16 bytes, as on a full disk: the new text is longer.
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);  // the write reports EFBIG instead of killing the child
+        const rlimit limit{16, 16};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(3);
+        Settings s;
+        s.music = false;
+        _exit(SaveSettings(path, s) ? 1 : 0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save must report its failure";
+    EXPECT_EQ(slurp(path), before);
+    EXPECT_NE(access((path + ".new").c_str(), F_OK), 0) << "no half-written scratch file is left";
 }
