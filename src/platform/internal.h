@@ -102,6 +102,10 @@ bool read_all(const std::string& url, std::vector<uint8_t>& bytes);
 // fopen for UTF-8 paths (files_posix.cpp, files_windows.cpp, which also hold RenameOver).
 FILE* open_file(const std::string& path, const char* mode);
 
+// Sleeps for about `ms` milliseconds, never more than a millisecond too long, for the precise
+// wait, which spins the rest (sleep_posix.cpp, sleep_windows.cpp).
+void sleep_about(double ms);
+
 // Renderer (renderer.cpp): OpenGL when drawing, a command record otherwise.
 bool renderer_init();
 void renderer_clear();
