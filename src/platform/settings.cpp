@@ -9,6 +9,8 @@
 #include <sstream>
 #include <utility>
 
+#include "platform/internal.h"
+
 namespace {
 
 const char* const kControlKeys[kBoundControls] = {"key_left", "key_right", "key_up",   "key_down",
@@ -158,7 +160,7 @@ std::string FormatSettings(const Settings& s, const std::string& previous_text) 
 }
 
 Settings LoadSettings(const std::string& path, std::vector<std::string>& warnings) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(plat::fs_path(path), std::ios::binary);
     if (!in) return Settings{};
     std::ostringstream text;
     text << in.rdbuf();
@@ -168,19 +170,19 @@ Settings LoadSettings(const std::string& path, std::vector<std::string>& warning
 bool SaveSettings(const std::string& path, const Settings& settings) {
     // Parents too: ~/.config itself may not exist on a fresh account.
     std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    std::filesystem::create_directories(plat::fs_path(path).parent_path(), ignored);
     const std::string scratch = path + ".new";
-    std::ifstream old(path, std::ios::binary);
+    std::ifstream old(plat::fs_path(path), std::ios::binary);
     std::ostringstream previous;
     if (old) previous << old.rdbuf();
     const std::string text = FormatSettings(settings, previous.str());
-    FILE* f = std::fopen(scratch.c_str(), "wb");
+    FILE* f = plat::open_file(scratch, "wb");
     if (!f) return false;
     bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
     ok = std::fflush(f) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
-    if (!ok || std::rename(scratch.c_str(), path.c_str()) != 0) {
-        std::remove(scratch.c_str());
+    if (!ok || !RenameOver(scratch, path)) {
+        std::filesystem::remove(plat::fs_path(scratch), ignored);
         return false;
     }
     return true;
