@@ -159,12 +159,22 @@ std::string FormatSettings(const Settings& s, const std::string& previous_text) 
     return out.str();
 }
 
-Settings LoadSettings(const std::string& path, std::vector<std::string>& warnings) {
+namespace {
+// The whole file, closed again on return: Windows will not rename over a file still open.
+bool read_text(const std::string& path, std::string& text) {
     std::ifstream in(plat::fs_path(path), std::ios::binary);
-    if (!in) return Settings{};
-    std::ostringstream text;
-    text << in.rdbuf();
-    return ParseSettings(text.str(), path, warnings);
+    if (!in) return false;
+    std::ostringstream all;
+    all << in.rdbuf();
+    text = all.str();
+    return true;
+}
+}  // namespace
+
+Settings LoadSettings(const std::string& path, std::vector<std::string>& warnings) {
+    std::string text;
+    if (!read_text(path, text)) return Settings{};
+    return ParseSettings(text, path, warnings);
 }
 
 bool SaveSettings(const std::string& path, const Settings& settings) {
@@ -172,10 +182,9 @@ bool SaveSettings(const std::string& path, const Settings& settings) {
     std::error_code ignored;
     std::filesystem::create_directories(plat::fs_path(path).parent_path(), ignored);
     const std::string scratch = path + ".new";
-    std::ifstream old(plat::fs_path(path), std::ios::binary);
-    std::ostringstream previous;
-    if (old) previous << old.rdbuf();
-    const std::string text = FormatSettings(settings, previous.str());
+    std::string previous;
+    read_text(path, previous);
+    const std::string text = FormatSettings(settings, previous);
     FILE* f = plat::open_file(scratch, "wb");
     if (!f) return false;
     bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
