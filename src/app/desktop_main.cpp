@@ -12,6 +12,7 @@
 int main(int argc, char** argv) {
     const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!line.run) {
+        PlatformUseParentConsole();
         std::fputs(line.out.c_str(), stdout);
         std::fputs(line.err.c_str(), stderr);
         return line.status;

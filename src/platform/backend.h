@@ -19,6 +19,10 @@ struct HeadlessOptions {
 
 // Desktop: a real window (or full screen), real sound, real devices. Call before Graphics.
 void PlatformUseDesktop();
+// Lets the program's messages reach the console it was started from: a Windows program with a
+// window of its own gets none unless it asks (its output already going to a file or a pipe
+// stays there); nothing to do elsewhere.
+void PlatformUseParentConsole();
 // The player's settings for this desktop run (full screen, scaling, vertical sync, keys, the
 // effects and music the game starts with) and those the settings file holds. With a path, the
 // file's settings, changed by what the player switched during the run, are written there when

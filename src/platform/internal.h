@@ -4,8 +4,9 @@
 #pragma once
 
 #include <array>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -105,6 +106,13 @@ bool read_all(const std::string& url, std::vector<uint8_t>& bytes);
 
 // fopen for UTF-8 paths (files_posix.cpp, files_windows.cpp, which also hold RenameOver).
 FILE* open_file(const std::string& path, const char* mode);
+// A UTF-8 path as std::filesystem and the file streams take it: on Windows a narrow path
+// would be read in the local code page.
+std::filesystem::path fs_path(const std::string& path);
+
+// Sleeps for about `ms` milliseconds, never more than a millisecond too long, for the precise
+// wait, which spins the rest (sleep_posix.cpp, sleep_windows.cpp).
+void sleep_about(double ms);
 
 // Renderer (renderer.cpp): OpenGL when drawing, a command record otherwise.
 bool renderer_init();

@@ -3,8 +3,7 @@
 
 #include <SDL2/SDL.h>
 
-#include <chrono>
-#include <thread>
+#include "platform/internal.h"
 
 double PreciseMs() {
     static const Uint64 start = SDL_GetPerformanceCounter();
@@ -16,8 +15,7 @@ void WaitUntil(double deadline_ms) {
     // Sleeps overshoot by a fraction of a millisecond, so the last stretch is a spin.
     constexpr double kSpinMs = 1.0;
     double left = deadline_ms - PreciseMs();
-    if (left > kSpinMs)
-        std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(left - kSpinMs));
+    if (left > kSpinMs) plat::sleep_about(left - kSpinMs);
     while (PreciseMs() < deadline_ms) {
     }
 }

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "platform/internal.h"
 
@@ -52,7 +53,8 @@ bool WritePng(const std::string& path, const std::vector<uint8_t>& rgb, int widt
     bool written = png_image_write_to_stdio(&image, f, 0, rgb.data(), 0, nullptr) != 0;
     written = std::fclose(f) == 0 && written;
     if (!written || !RenameOver(tmp, path)) {
-        std::remove(tmp.c_str());
+        std::error_code ignored;
+        std::filesystem::remove(plat::fs_path(tmp), ignored);
         return false;
     }
     return true;

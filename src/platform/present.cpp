@@ -3,12 +3,9 @@
 // rectangle with nearest-neighbour sampling and that then scaled linearly down: one shader pass
 // computes exactly that blend from the 640 x 480 picture, so each picture pixel keeps its
 // edges (no blur, no uneven rows) without filling a large intermediate buffer every frame.
-#define GL_GLEXT_PROTOTYPES
-#include <GL/gl.h>
-#include <GL/glext.h>
-
 #include <cstdio>
 
+#include "platform/gl_functions.h"
 #include "platform/internal.h"
 
 namespace {

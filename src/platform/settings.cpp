@@ -9,6 +9,8 @@
 #include <sstream>
 #include <utility>
 
+#include "platform/internal.h"
+
 namespace {
 
 const char* const kControlKeys[kBoundControls] = {"key_left", "key_right", "key_up",   "key_down",
@@ -157,30 +159,39 @@ std::string FormatSettings(const Settings& s, const std::string& previous_text) 
     return out.str();
 }
 
+namespace {
+// The whole file, closed again on return: Windows will not rename over a file still open.
+bool read_text(const std::string& path, std::string& text) {
+    std::ifstream in(plat::fs_path(path), std::ios::binary);
+    if (!in) return false;
+    std::ostringstream all;
+    all << in.rdbuf();
+    text = all.str();
+    return true;
+}
+}  // namespace
+
 Settings LoadSettings(const std::string& path, std::vector<std::string>& warnings) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return Settings{};
-    std::ostringstream text;
-    text << in.rdbuf();
-    return ParseSettings(text.str(), path, warnings);
+    std::string text;
+    if (!read_text(path, text)) return Settings{};
+    return ParseSettings(text, path, warnings);
 }
 
 bool SaveSettings(const std::string& path, const Settings& settings) {
     // Parents too: ~/.config itself may not exist on a fresh account.
     std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    std::filesystem::create_directories(plat::fs_path(path).parent_path(), ignored);
     const std::string scratch = path + ".new";
-    std::ifstream old(path, std::ios::binary);
-    std::ostringstream previous;
-    if (old) previous << old.rdbuf();
-    const std::string text = FormatSettings(settings, previous.str());
-    FILE* f = std::fopen(scratch.c_str(), "wb");
+    std::string previous;
+    read_text(path, previous);
+    const std::string text = FormatSettings(settings, previous);
+    FILE* f = plat::open_file(scratch, "wb");
     if (!f) return false;
     bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
     ok = std::fflush(f) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
-    if (!ok || std::rename(scratch.c_str(), path.c_str()) != 0) {
-        std::remove(scratch.c_str());
+    if (!ok || !RenameOver(scratch, path)) {
+        std::filesystem::remove(plat::fs_path(scratch), ignored);
         return false;
     }
     return true;

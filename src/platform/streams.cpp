@@ -3,11 +3,11 @@
 // the game works from any current directory. An installed game keeps its data folder apart from
 // the program, at a fixed place relative to it, so the same binary runs under any prefix.
 #include <SDL2/SDL.h>
-#include <sys/stat.h>
 
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -67,8 +67,8 @@ bool is_absolute(const std::string& p) {
 const std::string& data_dir() {
     static std::string dir = [] {
         std::string installed = program_dir() + "/" VARNOTH_INSTALLED_DATA;
-        struct stat st;
-        if (stat(installed.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return installed;
+        std::error_code ignored;
+        if (std::filesystem::is_directory(plat::fs_path(installed), ignored)) return installed;
         return program_dir() + "/data";
     }();
     return dir;
@@ -181,8 +181,8 @@ bool StreamOk(TStream* stream) {
 
 int FileType(const std::string& path) {
     if (is_incbin(path)) return incbins().count(path.substr(kIncbin.size())) ? 1 : 0;
-    struct stat st;
-    if (stat(ResolvePath(path).c_str(), &st) != 0) return 0;
-    if (S_ISDIR(st.st_mode)) return 2;
-    return S_ISREG(st.st_mode) ? 1 : 0;
+    std::error_code ignored;
+    const auto status = std::filesystem::status(plat::fs_path(ResolvePath(path)), ignored);
+    if (std::filesystem::is_directory(status)) return 2;
+    return std::filesystem::is_regular_file(status) ? 1 : 0;
 }

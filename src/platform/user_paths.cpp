@@ -1,35 +1,11 @@
-// The player's folders and the probe that decides where the top score goes.
+// The player's data folder and the choice of the top score's place.
 #include "platform/user_paths.h"
 
 #include <SDL2/SDL.h>
-#include <fcntl.h>
-#include <unistd.h>
-#ifdef _WIN32
-#include <io.h>  // open, close, unlink
-#endif
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "platform/internal.h"
-
-namespace {
-std::string env(const char* name) {
-    const char* v = std::getenv(name);
-    return v ? v : "";
-}
-}  // namespace
-
-std::string SettingsFilePath() {
-    std::string base = env("XDG_CONFIG_HOME");
-    // The base directory specification ignores relative paths.
-    if (base.empty() || base[0] != '/') {
-        std::string home = env("HOME");
-        if (home.empty()) return "";
-        base = home + "/.config";
-    }
-    return base + "/varnoth/varnoth.ini";
-}
 
 std::string UserDataFolder() {
     char* pref = SDL_GetPrefPath("", "varnoth");
@@ -37,15 +13,6 @@ std::string UserDataFolder() {
     std::string folder = pref;
     SDL_free(pref);
     return folder;
-}
-
-bool FolderWritable(const std::string& folder) {
-    std::string probe = folder + "/.varnoth-write-probe-" + std::to_string(getpid());
-    int fd = open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
-    if (fd < 0) return false;
-    close(fd);
-    unlink(probe.c_str());
-    return true;
 }
 
 std::string ChooseTopScorePath(const std::string& program_file, const std::string& program_folder,

@@ -7,10 +7,12 @@
 #include <string>
 
 // $XDG_CONFIG_HOME/varnoth/varnoth.ini, or ~/.config/varnoth/varnoth.ini; "" without a home.
+// On Windows varnoth.ini in the user's data folder (%APPDATA%\varnoth\varnoth.ini).
 std::string SettingsFilePath();
 
-// The user's data folder for the game with a trailing '/', created when missing
-// ($XDG_DATA_HOME/varnoth/ or ~/.local/share/varnoth/ on Linux); "" when it cannot be created.
+// The user's data folder for the game with a trailing separator, created when missing
+// ($XDG_DATA_HOME/varnoth/ or ~/.local/share/varnoth/ on Linux, %APPDATA%\varnoth\ on
+// Windows, both from SDL's preference folder); "" when it cannot be created.
 std::string UserDataFolder();
 
 // True when a file can be created in the folder: a probe file is made and removed again, so a

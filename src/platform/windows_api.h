@@ -9,3 +9,11 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+
+#include <string>
+
+namespace plat {
+// A UTF-8 string as the wide functions take it; "" for an empty one or one the system cannot
+// convert (files_windows.cpp).
+std::wstring wide(const std::string& utf8);
+}  // namespace plat

@@ -2,8 +2,10 @@
 # Checks the Windows zip under Wine, from the unpacked zip as a player would have it:
 #  - varnoth-sim.exe --no-draw replays every walkthrough and ends each in exactly the state
 #    dump the Linux runner ends it in;
+#  - varnoth.exe --version prints the version;
 #  - varnoth.exe opens its window on an Xvfb display and draws into it (the screenshots are
-#    kept in build-windows/check/ to look at).
+#    kept in build-windows/check/ to look at), ends on Escape and writes its settings into
+#    %APPDATA%\varnoth.
 #   usage: check.sh [ZIP]  (default build-windows/varnoth-windows-x86_64.zip; the Linux runner
 #   is build/varnoth-sim, VARNOTH_LINUX_SIM to name another)
 set -euo pipefail
@@ -72,6 +74,21 @@ for script in "$root"/tests/walkthroughs/[0-9]*.txt; do
     fi
 done
 
+# A windowed program's --version still reaches the output it was started with.
+version="$(cd "$game" && wine varnoth.exe --version | tr -d '\r')"
+if [[ "$version" == "varnoth "[0-9]* ]]; then
+    echo "windows: varnoth.exe --version prints '$version'"
+else
+    echo "windows: varnoth.exe --version printed '$version'" >&2
+    failed=1
+fi
+
+# The player's settings live in %APPDATA%\varnoth; one already there (kept with the prefix) is
+# replaced when the game ends, keeping the player's own lines.
+settings="$(winepath -u "$(wine cmd /c echo '%APPDATA%' 2>/dev/null | tr -d '\r')")/varnoth/varnoth.ini"
+mkdir -p "$(dirname "$settings")"
+printf '# kept by the check\nmusic = off\n' >"$settings"
+
 # The game itself on the virtual display, with no sound device (Wine finds none here).
 (cd "$game" && exec wine varnoth.exe) >"$work/varnoth.log" 2>&1 &
 game_pid=$!
@@ -101,5 +118,31 @@ window_check() {
     return 1
 }
 window_check || failed=1
+
+# Escape on the title ends the game, which then writes its settings.
+quit_check() {
+    local window _
+    window="$(xdotool search --name '^Varnoth$' | head -1)"
+    for _ in $(seq 10); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        # Xvfb has no window manager to activate a window; focusing it is enough.
+        xdotool windowfocus --sync "$window" key Escape 2>/dev/null || true
+        sleep 1
+    done
+    if kill -0 "$game_pid" 2>/dev/null; then
+        echo "windows: varnoth.exe did not end on Escape" >&2
+        return 1
+    fi
+    if grep -qx '# kept by the check' "$settings" && grep -qx 'music = off' "$settings" &&
+        grep -q '^key_pause = ' "$settings"; then
+        echo "windows: varnoth.exe ended on Escape and wrote its settings to $settings"
+        return 0
+    fi
+    echo "windows: varnoth.exe did not write its settings to $settings:" >&2
+    cat "$settings" >&2
+    cat "$work/varnoth.log" >&2
+    return 1
+}
+quit_check || failed=1
 [ $failed -eq 0 ] && echo "windows: all checks passed"
 exit $failed

@@ -67,10 +67,11 @@ cp -r "$root/data" "$dest/data"
 rm -f "$dest/data/hiscore.dat"
 cp "$root/README.md" "$dest/README.md"
 
-# Licences: the game's own, the embedded font's, each library's Debian copyright file, and the
-# compilers' runtime (parts of it are linked into every program).
+# Licences: the game's own (LICENSE.md, COPYING and the LICENSES folder), the embedded font's,
+# each library's Debian copyright file, and the compilers' runtime (parts of it are linked into
+# every program).
 for f in "$root"/LICENSE* "$root"/COPYING*; do
-    [ -e "$f" ] && cp "$f" "$dest/"
+    [ -e "$f" ] && cp -r "$f" "$dest/"
 done
 cp "$root/resources/fonts/OFL.txt" "$dest/licences/font-OFL.txt"
 cp "$prefix"/licences/*.txt "$dest/licences/"

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs what the Windows build and its check need on a Debian machine: the mingw-w64 cross
 # compilers, CMake, the tools that fetch and unpack Debian source packages (with a deb-src entry
-# for the suites the machine already uses), Wine, Xvfb and zip. Uses sudo when not root.
+# for the suites the machine already uses), Wine, Xvfb, xdotool and zip. Uses sudo when not root.
 set -euo pipefail
 
 packages=(
     cmake make pkg-config g++ libpng-dev dpkg-dev
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 xvfb xauth x11-apps x11-utils netpbm zip unzip
+    wine wine64 xvfb xauth x11-apps x11-utils xdotool netpbm zip unzip
 )
 
 sudo=""

@@ -1,0 +1,4 @@
+// The console on Linux and other POSIX systems: a program started from a terminal writes to it.
+#include "platform/backend.h"
+
+void PlatformUseParentConsole() {}
