@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs the whole test suite: once in the release build, once built with
 # AddressSanitizer and UndefinedBehaviorSanitizer with leak detection (a long soak included),
 # then a brief run of every fuzz target.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the speed and memory figures of the engine and the runner: media loading, a busy
 // headless frame, one collision test, a frame of all map cells, resident memory after
 // start-up, the runner's start and its no-draw frame rate. Run: build/varnoth-bench

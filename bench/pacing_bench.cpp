@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame pacing in a real window: records the time of every present of Flip(-1) and prints the
 // spread of the frame intervals and the time 300 frames take. Needs a display (run it under
 // Xvfb with a window manager); without one it says so and exits 0.

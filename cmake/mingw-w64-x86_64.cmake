@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 (the POSIX-threads compilers, whose
 # C++ library has std::thread). VARNOTH_WINDOWS_PREFIX names the folder holding the libraries
 # built for Windows; CMake looks for headers, libraries and packages there and nowhere on the host.

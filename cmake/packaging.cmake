@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Desktop integration and the Debian package: the desktop entry, AppStream metadata, icons,
 # manual page, copyright and changelog are installed beside the program and data (see
 # src/CMakeLists.txt), and `cmake --build build --target package` makes the .deb with CPack.

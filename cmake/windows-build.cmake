@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The parts of the game's build that differ for Windows (see tools/windows/build.sh).
 
 # SDL2's own package files: its pkg-config file would make every program a windowed one and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A demo recording: loaded as the title loads one, then played to its end marker (or to the
 // hero leaving play) through the real play loop, as the attract mode plays it.
 #include "fuzz_game.h"

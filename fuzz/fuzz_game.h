@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets share: the real game started once on the headless backend without
 // drawing, and a way to hand the
 // game's readers bytes where they expect a file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The top-score file: any bytes read as a score or as 0.
 #include "fuzz_game.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless runner's input script: parsed whole, then queued as the runner queues it.
 #include <string>
 #include <vector>

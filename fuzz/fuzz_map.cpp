@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A map binary: loaded in place of area 1.1, initialised, then 60 frames of play.
 #include "fuzz_game.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The map source compiler: a source read against the committed legend, compiled to a binary.
 #include <cstdlib>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The music score reader: a .score file parsed into a song, or refused with a SourceError.
 #include <string>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // OGG through LoadSound: an effect is decoded to its end when it is loaded.
 #include "fuzz_game.h"
 

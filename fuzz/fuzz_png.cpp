@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PNG through LoadImage: decoded, masked and cut into collision bits, then freed.
 #include "fuzz_game.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes handed to a tool's reader that only takes a path.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file reader: any text gives settings and warnings, never a crash, and whatever it
 // reads, the text written back for it reads back to the same settings without a warning.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound recipe reader: a .sfx file parsed into an effect, or refused with a SourceError.
 #include <string>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (clang, in build-fuzz/) and runs each for SECONDS from its
 # committed seed corpus. New inputs go to build-fuzz/corpus/NAME, never into the repository;
 # a crashing input is kept as build-fuzz/crashes/NAME-crash-... and the run exits non-zero.

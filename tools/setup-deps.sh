@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian/Ubuntu packages that building, playing, packaging and testing Varnoth need
 # (the package test checks the .deb with lintian and runs the unpacked game under Xvfb),
 # skipping those already present; uses sudo when not run as root.

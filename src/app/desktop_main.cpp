@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game as a player starts it: a real window, real sound and real devices, with the
 // player's settings file and the command line's choices for this run.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ending: the hero rises from the witch's cauldron and becomes a man again, the witch turns
 // into a bouncing pumpkin, the five items circle, the lives are paid out, and the picture spins
 // away before the other player's turn or the title screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One frame of a monster: scroll with the world, run its kind's behaviour, draw, move, leave
 // the list when off screen, and fly its single projectile; plus the rule for a hero who is hit.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A monster against the hero's fireball, the map and the hero, and a live shell against every
 // other monster. All contact between hero and monster is settled here (and by the shots).
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Making a monster: a fresh record of one of the twelve kinds, appended to the monster list so
 // that creation order is also the order of update and collision every frame.
 #include "enemies/monster_tag.h"

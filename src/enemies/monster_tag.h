@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every enemy and hazard: one record type, twelve kinds selected by typ.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Short-lived decorations (trails, debris, sparkles, splashes, score texts, power sparkles):
 // each moves, turns, shrinks and fades by itself, draws itself and leaves the list when done.
 #include "enemies/specialfx_tag.h"

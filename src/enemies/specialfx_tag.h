@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Short-lived decorations that move, turn, shrink and fade by themselves: trails, debris,
 // sparkles, splashes, score texts and power sparkles.
 #pragma once

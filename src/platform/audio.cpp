@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sounds and channels through SDL2_mixer (OGG decoded by libvorbis). A looping sound is the
 // music and streams; effects are decoded samples on mixer channels. In a headless run the
 // channels are kept in virtual time instead and every operation is recorded as an event, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing and steering a backend. Only the two program entries, the headless runner and the
 // tests include this: the game itself sees nothing but platform.h.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console on Windows: a windowed program starts with no standard output unless its parent
 // handed it a file or a pipe, so its messages (--help, --version, a bad option) would vanish.
 // It attaches to the console of the command prompt it was started from, if any.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display and the frame: opening the window (or the offscreen context), event processing,
 // full screen and window switching, the clock, frame pacing and presentation, for both the
 // desktop and the headless backend.

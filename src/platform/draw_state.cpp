@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The current drawing state: colour, alpha, blend mode, rotation and scale as a 2x2 matrix
 // about the image handle, and the origin. Every draw call reads it.
 #include <cmath>

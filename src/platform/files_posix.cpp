@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files on Linux and other POSIX systems: paths are bytes, UTF-8 by convention, and rename
 // replaces its target in one step; the write probe.
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files on Windows: the game's paths are UTF-8 (SDL gives the program's folder so), while the
 // narrow C functions read paths in the local code page; the wide functions take every name.
 // rename there refuses to replace a file, so replacing goes through MoveFileEx. The write probe

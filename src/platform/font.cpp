@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Image fonts: a TrueType font rasterised once by FreeType at a pixel size into an atlas of
 // glyphs, drawn glyph by glyph through the drawing state. TextWidth is the sum of advances.
 #include <ft2build.h>

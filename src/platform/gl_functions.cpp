@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Looks up the OpenGL functions beyond 1.1 through SDL, which asks WGL, GLX or EGL, whichever
 // made the context.
 #include "platform/gl_functions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // OpenGL for the renderer. The system's OpenGL library exports only the functions of
 // OpenGL 1.1 everywhere (on Windows nothing newer); every later function is looked up at run
 // time from the current context, once it exists, and called through a pointer of its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Images cut into frames, their handles and flags, and the pixel-exact collision test of two
 // frames placed as DrawImage would place them under the current rotation and scale.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard (by Windows virtual-key number), mouse in picture coordinates, and joystick port 0
 // through SDL's game-controller API with the raw joystick as fallback. Hits count presses until
 // read. The headless backend feeds the same state from a script instead of devices.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared insides of the platform layer: the image and font records, the drawing state, and the
 // hooks by which the display, renderer, input and audio files reach each other. Nothing outside
 // src/platform includes this.

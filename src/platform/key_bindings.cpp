@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mapping from a pressed key to the game's virtual keys.
 #include "platform/key_bindings.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which physical keys answer for the game's controls. The game asks for virtual-key numbers;
 // a binding puts another key of the keyboard in the place of one of them.
 #pragma once

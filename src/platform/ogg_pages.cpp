@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page structure of an Ogg file: a damaged byte fails a page's checksum and a cut-off file
 // lacks its last page, both of which the Vorbis decoder would pass over in silence. And one
 // fault of the decoder itself: a codebook whose code lengths do not make a whole prefix code

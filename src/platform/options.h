@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program's command line, GNU style. Options override the settings file for one
 // run and are never saved.
 #pragma once

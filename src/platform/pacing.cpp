@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The precise wait behind Flip(-1) on the desktop.
 #include "platform/pacing.h"
 

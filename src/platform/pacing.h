@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Waiting for a frame's deadline precisely on the desktop: a high-resolution clock, a sleep to
 // about a millisecond before the deadline and a short spin for the rest.
 #pragma once

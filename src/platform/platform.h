@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one door between the game and the machine: display, drawing state, images, fonts,
 // pixel-exact collisions, sound, input, pacing, random numbers, streams and embedded data.
 // Backends (desktop SDL2 + OpenGL, headless offscreen or no-draw) sit behind these functions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The machine's side of a saved game: what the devices, the script, the clock, the drawing state
 // and the random generator would hand to the frames that follow.
 #include "platform/internal.h"

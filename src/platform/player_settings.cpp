@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings in force during a desktop run: what the game starts with, what it changes, and
 // writing them back at exit. The headless backend has none and saves nothing.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PNG reading and writing through libpng: sprite sheets and logo in, screenshots out.
 #include <png.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture into the window. A whole factor is one nearest-neighbour copy. Any other size is
 // drawn as if the picture were first enlarged to the smallest whole multiple at or above the
 // rectangle with nearest-neighbour sampling and that then scaled linearly down: one shader pass

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's random generator: Park and Miller's minimal standard generator with multiplier
 // 48271 in Schrage's form. Doubles are built from two steps, so sequences are exactly
 // reproducible from a seed on every machine.

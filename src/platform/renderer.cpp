@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws into a 640 x 480 back buffer: OpenGL with one small shader, quads batched by texture
 // and blend mode, nearest filtering. In the no-draw mode nothing reaches OpenGL; plain sprite
 // draws are only remembered so that grabbing from the back buffer (cutting sprite sheets)

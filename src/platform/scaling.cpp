@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture's rectangle for both scale modes.
 #include "platform/scaling.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the 640 x 480 picture goes in a window or on a screen, and how the mouse maps back.
 // `fit` fills the largest 4:3 rectangle; `integer` keeps to whole factors. Both centre it.
 #pragma once

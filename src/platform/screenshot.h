@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // F12: the game's 640 x 480 picture as a PNG in the user's screenshots folder.
 #pragma once
 

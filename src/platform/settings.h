@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's settings kept between runs: a plain "key = value" file with '#' comments. The
 // parser is pure (text in, settings and warnings out) so that it can be fed anything.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file on Linux and other POSIX systems: the XDG configuration folder.
 #include <cstdlib>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sleeping on Linux and other POSIX systems: nanosleep wakes within tens of microseconds.
 #include <chrono>
 #include <thread>

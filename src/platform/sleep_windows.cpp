@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sleeping on Windows: the system timer ticks every 15.6 ms unless a program asks for more, and
 // a sleep ends only on a tick, which would make every frame's sleep overshoot its deadline. The
 // game asks for 1 ms ticks from its first wait to its exit (SDL may ask as well; the request

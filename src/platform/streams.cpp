@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Streams over files and embedded resources, little-endian integers, and the game's paths:
 // "data\..." names use a backslash and are resolved against the program's own directory, so
 // the game works from any current directory. An installed game keeps its data folder apart from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's data folder and the choice of the top score's place.
 #include "platform/user_paths.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a player's own files live: the settings in the configuration folder, the top score and
 // screenshots in the data folder (the XDG base directories on Linux, SDL's preference folder
 // elsewhere), and the choice of the top score's place.

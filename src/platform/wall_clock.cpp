@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wall clock, read the same way on every system and by every backend.
 #include <chrono>
 #include <cstdint>

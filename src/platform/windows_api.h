@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows API for the few platform files that call it, without the min and max macros
 // that would break the C++ library and without the parts of it the game never uses.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hero's death: the scene chosen by how he died, the witch's laugh, the lost life and
 // power, the turn passing in a two-player game, and the way on to the announcement or game over.
 #include "shell/globals.h"

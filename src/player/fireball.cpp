@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hero's single fireball: thrown in the facing direction, falling under its own gravity,
 // bouncing along tile tops and dying against tile sides or off the screen.
 #include "shell/globals.h"

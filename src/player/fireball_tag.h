@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hero's one fireball: thrown with fire power, bouncing on tile tops, dying at their sides.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game-over screen of one player, the picture spinning away, and the hand-over to the
 // other player of a two-player game or back to the title.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hero against one map cell: hidden blocks, side pushes, landings and bumps, bricks and
 // bonus blocks, the level's magic item, loose tokens and death in water or lava.
 #include <string>

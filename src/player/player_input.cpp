@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of one frame of play (keyboard, joystick, mouse, or the attract-demo record)
 // turned into the hero's step, turning, jump and fireball, and the frame's scroll step.
 #include "shell/globals.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hero's vertical physics (gravity, squash recovery, the fall off the screen) and his
 // drawing: aura, fire-power pulse, invincible tint and the rolling, squashing pumpkin itself.
 #include "shell/globals.h"

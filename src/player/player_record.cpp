@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two player records: made once at start-up, refilled by every new game and every death,
 // never replaced while the game runs.
 #include "shell/globals.h"

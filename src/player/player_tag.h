@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player record (two of them, one per player), and the hero's per-frame physics, input
 // and collisions with the map.
 #pragma once

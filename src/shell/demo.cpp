@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The attract-demo recordings: 1000 frames of recorded input (direction, jump, turbo) per
 // file, three files, read once at start-up and again each time a demo starts.
 #include <string>

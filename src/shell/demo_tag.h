@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One recorded frame of attract-demo input, and the demo's globals.
 #pragma once
 

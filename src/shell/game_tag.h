@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single game-state record: state number, switches, timers and the cauldron position,
 // together with the game-wide routines (functions without a receiver, in their slot order).
 #pragma once

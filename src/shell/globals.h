@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every piece of the game's state lives in one record, game_state, so that a test or a tool
 // can set up a situation, run frames, and copy or compare the whole state. The names the game
 // uses (game, map_cells, player, ...) are references into the one live record. The media

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Waiting while a control is held without spinning: the pauses after the death, game-over,
 // ending and title screens while joystick button 0 is still held (so a held jump does not skip
 // the next screen), and the title menu's wait for the stick to leave a full deflection.

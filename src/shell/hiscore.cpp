@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The top score kept between runs: one little-endian 32-bit integer in "data\hiscore.dat"
 // beside the program, or in the player's data folder where the program's is not writable.
 // A save goes to a scratch file beside it first and replaces the old file only when complete.

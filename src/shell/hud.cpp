@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status display drawn over every frame (witch corners, scores, magic, lives, items) and
 // draw_shadow_text, the one way the game prints: a black shadow, then the text in colour.
 #include <string>

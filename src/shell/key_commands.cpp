@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that work beside the hero's controls: F1 reset to the title, F2 effects,
 // F3 music, and the pause on Space or joystick button 2 during play.
 #include "shell/globals.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The announcement that opens every area and every new life: a second of HUD, the player and
 // level banner (a jump cuts it short), then the first picture of the area fading in.
 #include <string>

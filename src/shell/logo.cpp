@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maker's logo at start-up: the music begins, the logo stands for a second and fades
 // out slowly; jump, mouse button 1 or joystick button 0 cuts it short.
 #include "shell/globals.h"

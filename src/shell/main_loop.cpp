@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's spine: start-up in its fixed order, the main loop that hands each frame to the
 // routine of the current game state, the suspend handling every screen repeats, and shut-down.
 #include "shell/globals.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fills the media catalogue once at start: the font, the logo, the sprite sheets cut into
 // frames through the back buffer, and the sounds.
 #include "shell/globals.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh game: the level is cleared and both player records go back to the first area with
 // three lives. The attract demo reuses this but keeps the scores the last game left behind.
 #include "shell/globals.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One frame of play: input, every cell with its collision tests, the object lists, the hero,
 // the fireball and the cauldron, then the rules of no single object. The call order is also
 // the drawing order, back to front. destroy_all clears a level between lives and games.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry into the game, shared by the desktop program and the headless runner.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one live game-state record and the media catalogue's handles.
 #include "shell/globals.h"
 

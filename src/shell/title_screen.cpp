@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title screen: title art, the three-entry menu with its bobbing hand, the HUD with the
 // last scores and the witch towing the banner. Left alone for 200 frames it plays one of the
 // three recorded demos through the real play loop.

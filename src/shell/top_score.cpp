@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The top score outside the play loop: the bonuses paid after the last play frame count
 // towards it, and a finished game writes it at once instead of only at shut-down.
 #include "shell/globals.h"

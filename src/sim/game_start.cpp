@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A new game placed at any area, without the logo and the title menu.
 #include "sim/game_start.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the headless runner's --start enters a game, shared with the tools that must reproduce
 // its runs frame for frame.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parses the headless runner's input scripts. Comments (#) and blank lines are skipped; any
 // other line must be a complete, known event, or the whole script is refused.
 #include "sim/input_script.h"

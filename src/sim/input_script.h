@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Input scripts of the headless runner: one event a line, "FRAME ACTION CONTROL [X Y]".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnoth-sim: the real game from process start on the headless backend, with scripted input,
 // JSON state dumps and PNG shots. See the README for its arguments.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes every record of the game state as JSON. Floats are written with nine significant
 // digits so that equal states give equal text and a failing check shows a readable diff.
 #include "sim/state_dump.h"

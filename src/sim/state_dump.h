@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's whole state as JSON with a stable key order, keys named as the game names them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bubbling cauldron at the end of every area: scrolls with the world, bubbles, and swallows
 // the hero with a splash, which switches the game to the level end.
 #include "shell/globals.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lifts: a horizontal slab that waits for the hero's first landing and then swings for good,
 // and a vertical slab on a chain that goes up and down; the hero bounces on both.
 #include "shell/globals.h"

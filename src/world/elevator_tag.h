@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving platforms placed by the map: horizontal lifts that swing once touched, vertical lifts
 // that hang on a chain and go up and down.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end of an area: either the world scrolls back because the third area's magic item was
 // left behind, or "Level Complete!" plays with its bonus and the hero moves on.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cell grid: making the 1680 reusable cell records, emptying them between areas, and
 // filling them from an embedded map (two ignored header words, then tile1/tile2 per cell).
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns the object codes of a freshly loaded map into what they stand for: lifts, monsters,
 // block contents, hidden blocks and walls, the hero's start and the cauldron.
 #include "shell/globals.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One cell of the 140 x 12 map grid, and the class functions that make, clear, load and
 // initialise the grid.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One cell per frame: scrolling, the multi-reward timer, and drawing the tile with its
 // struck-block lift, bonus-block animation and overlay (lantern, token, magic item).
 #include "shell/globals.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pickups released from struck blocks: they pop up, fall back, walk, bounce or settle on the
 // blocks, and give power, fire, an extra life or invincibility when the hero touches them.
 #include "shell/globals.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pickups released by struck blocks: power potion (3), extra-life potion (4), invincibility
 // pumpkin (5) and fire orb (6).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contact between monsters and the hero (stomps, kicks, hits, invincibility), the hero's
 // fireball, and a shell knocking out other monsters.
 #include "enemies/monster_fixture.h"

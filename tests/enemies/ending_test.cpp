@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ending sequence run for real: when the lives are paid, when the prompt takes the jump
 // press, how long the picture spins away, and who plays next.
 #include <gtest/gtest.h>

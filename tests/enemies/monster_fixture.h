@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A quiet stage for the monster tests: a one-player game in play on an empty grid, the hero
 // held still at a chosen place every frame so that his own physics stay out of the way.
 #pragma once

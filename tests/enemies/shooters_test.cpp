@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monsters that throw or shoot (scorpion, cannon, hunchback) and the firebar's arm, with
 // the fall speeds of leaping and killed monsters.
 #include "enemies/monster_fixture.h"

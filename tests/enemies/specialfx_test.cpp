@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Special effects in real frames of play: how long each kind lives, what a score text shows,
 // clearing them all, and debris leaving once it has fallen out of sight.
 #include "enemies/monster_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Walkers on a small grid: standing on blocks, turning at block sides and hidden walls, falling
 // off ledges; and the moment a monster comes on screen.
 #include <random>

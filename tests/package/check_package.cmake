@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package into a scratch folder and checks it without installing it: its name,
 # control fields and dependencies (and that apt would resolve them), its file list and modes,
 # lintian's verdict, the changelog, desktop entry and AppStream metadata, and a run of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel-exact collisions: solid pixels, not boxes, decide; rotation and scale are honoured.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Blend modes, alpha, grabbing and the sprite cut, checked by reading back real pixels from
 // the headless OpenGL back buffer.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame pacing on the virtual clock, key and button hit counts, and the suspend handling.
 #include <gtest/gtest.h>
 

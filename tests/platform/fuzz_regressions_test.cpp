@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs the fuzz targets once crashed on (fuzz/regressions/TARGET/), each fed again through
 // the same reader: the outcome must be the defined one for bad data, never a crash.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Object lists that tolerate removal during a walk, and streams, paths and embedded data.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the picture goes on common screens in both scale modes, and the mouse through it.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's files: where the top score is kept, screenshots, and a key binding that moves
 // the jump to another key.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random generator must give exactly the game's sequence from a seed.
 #include <gtest/gtest.h>
 

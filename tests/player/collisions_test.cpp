@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hero against single map cells: hidden blocks, the side push, landing before bumping,
 // bricks and bonus blocks with and without power, block contents, items, tokens and liquid.
 #include <set>

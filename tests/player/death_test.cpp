@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The death sequence and the game-over screen: the length and sounds of each scene, the
 // losses, lives, turns for one and two players, the held-button wait and the hand-over.
 #include "hero_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fireball's flight: gravity before the move, the exit off the left edge, no exit at the
 // top, and the rule that tells a tile's side (death) from its top (bounce).
 #include "hero_fixture.h"

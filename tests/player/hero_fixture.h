@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A quiet stage for the hero's tests: a one-player game in play on an empty grid, no objects,
 // the hero in mid-air at a known place and the mouse pointer in its neutral spot.
 #pragma once

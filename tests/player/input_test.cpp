@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of a frame: which device wins, hits kept pending, steps, the scroll line, the
 // left limit, turning, firing, the jump without buffering, the mouse zones and the demo.
 #include "hero_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hero's vertical motion and drawing rules measured frame by frame: jump and bounce
 // heights, the terminal speed, the squash, the fall death line, the aura and the red pulse.
 #include "hero_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program's command line: each option, unknown options and bad values, and the
 // exit statuses of the real program.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: reading good, bad and unknown lines, the round trip through a save, and a
 // failed save that leaves the old file whole.
 #include <gtest/gtest.h>

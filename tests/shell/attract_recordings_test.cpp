@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three attract-demo recordings as the game ships them: well-formed files, and each one
 // played by the title screen's own attract demo, in the title's order, from start to end marker
 // with the hero alive and doing something worth watching.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game flow as a whole program: from the logo through the title to a quit, the top-score
 // file on the way in and out, a missing demo file, F1 during play and a close during a pause.
 // The runner's frame numbers: the logo presents frames 1..111, the title starts at frame 112.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting a game and announcing an area: what a new game resets, the announcement's length
 // and its jump shortcut, the fade that cannot be cut, power lost on third areas, the ending,
 // each player's flame interval, and the start-up's random seed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The top-score file: a missing or damaged file reads as 0, a save replaces the file whole,
 // and a save that cannot be made leaves the old file as it was and does not stop the program.
 #include <gtest/gtest.h>

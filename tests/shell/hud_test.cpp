@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status display read back from the picture: where the top score and the right-hand
 // label sit for values of different lengths, and the flashing of the player label.
 #include <gtest/gtest.h>

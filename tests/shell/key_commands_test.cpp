@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // F1, F2, F3 and the pause: what each changes, when each is swallowed, and how a pause is
 // entered, left and ended by a close request.
 #include <gtest/gtest.h>

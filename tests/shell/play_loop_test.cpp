@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play frame's own rules: invincibility trail, power sparkle, area-3 flames, the extra
 // life, the top score and the demo's frame index; and clearing a level.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Through the runner as a whole program: Escape and a close request end the game from every
 // screen with the normal shut-down, and a finished game saves its top score at once, bonuses
 // paid after the last play frame included. Each run has a data folder of its own.

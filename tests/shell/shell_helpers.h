@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small helpers shared by the shell tests: scripted input relative to the frame being built,
 // counting sounds and objects, and reading colours back from the picture.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title screen, the logo and the attract demo: menu moves and choices, the banner, the
 // demo after 200 idle frames (silent, scores held, order 1, 2, 3, 1), its two endings, F1
 // during it, and a recording that cannot be read.

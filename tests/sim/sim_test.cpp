@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless runner as a program: its input scripts, frame numbering, dumps and shots, and
 // that identical arguments give identical results with or without drawing.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 26 committed sound files: each decodes as 44.1 kHz Vorbis, lasts as long as its event
 // allows, stays below -1 dBFS, and the music loop joins its last sample to its first smoothly.
 // Needs libvorbisfile; the data folder comes from VARNOTH_DATA_DIR (default "data").

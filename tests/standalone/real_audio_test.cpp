@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mixes a sound effect and the music for real through SDL's disk audio driver, which writes
 // the mixed output to a file, and checks that the file holds sound and that the channel
 // operations act on what is heard. Prints "N passed, N failed".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runner as a child process, for tests that check it as a whole program.
 #include "support/sim_runner.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running the headless runner as a separate program from a test, and the small file chores
 // around it.
 #pragma once

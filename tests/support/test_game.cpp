@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real game on the headless backend for tests: started once per test process, reset to
 // its start-up values before every test.
 #include "support/test_game.h"

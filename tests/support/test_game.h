@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test support: the real game on the headless backend. The first call starts the platform
 // (no drawing unless asked), registers the embedded resources and runs the start-up steps up
 // to and including the media loading, once per test process; later calls only reset the state.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Images a test makes for itself, freed when the test is over (the leak check runs on tests too).
 #pragma once
 

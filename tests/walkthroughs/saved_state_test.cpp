@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bot's searches rest on this: a saved state, loaded again, plays the same frames again,
 // held keys, hits not yet read, scripted events to come, frame numbers and drawing state
 // included.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every committed walkthrough replayed through the real runner: each area must end at its
 // cauldron (a third area with its magic item taken) at the recorded frame, without a death.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lifts: start direction, chainless waiting beyond the right edge, the swing of a horizontal
 // lift once touched, turning points, the hero's bounce and removal past the left edge.
 #include <gtest/gtest.h>

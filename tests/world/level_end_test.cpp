@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cauldron and the end of an area: the splash, the forgotten magic item, the bonus and
 // the advance to the next area or level.
 #include <gtest/gtest.h>

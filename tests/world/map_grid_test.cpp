@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading, clearing and re-initialising the cell grid.
 #include <gtest/gtest.h>
 

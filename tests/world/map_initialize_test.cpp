@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning the object codes of a hand-made grid into block contents, flags, lifts, monsters,
 // the start and the cauldron.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A cell's frame: scrolling, the visibility window, the multi-reward timer, the struck-block
 // lift and the pace of the animations.
 #include <gtest/gtest.h>

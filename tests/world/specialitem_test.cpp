@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pickups: release, collection effects of the four kinds, how they settle on blocks, and
 // their loss when they leave the screen.
 #include <gtest/gtest.h>

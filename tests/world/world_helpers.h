@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small builders shared by the world tests: a grid laid out as a load leaves it, and map
 // resources made in memory so that loading can be tried on good and broken files.
 #pragma once

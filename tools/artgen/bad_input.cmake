@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Feeds the art generator broken pixel-art sources and expects a clean failure naming the
 # file and line, and no pictures written.
 set(root ${OUT})

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pixel store of the art generator: colour helpers, pixel access, copies and mirrors.
 // Kept free of drawing logic so every shape routine works on the same simple grid.
 #include "canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An RGB picture in which pure black means "nothing here" (the game masks black away).
 // Every visible pixel is kept at least (1, 1, 1) so that dark paint never turns transparent.
 #pragma once

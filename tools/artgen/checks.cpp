@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Self-checks of the drawn art against the rules the game's mechanics impose: full solid
 // tiles, the hero's size, compact sprites without loose pixels, and the exact sheet layout.
 #include <algorithm>

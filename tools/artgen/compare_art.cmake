@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the art generator into a scratch folder twice and compares every picture with the
 # committed copy, so stale or non-reproducible art fails the test suite.
 foreach(run 1 2)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Enemies and hazards that do not walk: fireballs of the hero and the firebars, the cannon
 // and its skull, the bat, the leaping fish, flames, the scorpion's streak and the thrown axe.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scenery details: rune stone, lift slabs and chain, cobwebs, shield, wall lantern, water,
 // lava and the purple debris of a smashed brick.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Markers for the map codes that have no picture of their own (hidden blocks, hidden wall and
 // unused codes): a dashed frame with the code number, so a map editor can show them.
 #include <string>

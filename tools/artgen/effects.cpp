@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splashes of slime (cauldron), water and lava: five pictures each of a crown of liquid that
 // shoots up, spreads out, throws drops and sinks back to a ripple.
 #include <cmath>

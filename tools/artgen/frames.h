@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame set of the first sprite sheet (127 cells of 40 x 40) and of the second (6 cells),
 // and the drawing routines that fill them, one group of related frames per source file.
 #pragma once

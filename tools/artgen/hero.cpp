@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hero's carved pumpkin (frame 30, also its collision shape) and everything shaped like
 // it: the cyan and fiery auras, the splattered pumpkin of the fall death and the lantern glow.
 #include <algorithm>

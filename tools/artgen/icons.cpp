@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon for desktops and software centres: the hero's carved pumpkin drawn anew at
 // each small size (so every size is crisp pixel art), and the large sizes enlarged from the
 // 64-pixel drawing by whole pixels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon at the sizes of the desktop's hicolor icon theme.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Collectables and props: the blue magic star, sparkle stars, the two potions, the crystal
 // ball with its flame, the bubbling cauldron and the five magic items (outline and colour).
 #include <cmath>

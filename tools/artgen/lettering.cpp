@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title lettering "Varnoth" (fiery, bevelled, dripping letters from title_letters.txt)
 // and the one-line credits strip shown under the title.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maker's logo of our invented studio, Quorlamp Softworks: a lantern inside a ring that
 // closes into a Q, with the studio name below in bevelled pixel capitals.
 #include <cmath>

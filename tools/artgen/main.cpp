@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnoth-artgen SOURCE_ROOT [OUTPUT_ROOT]: draws every picture of the game from the code and
 // the pixel-art files in SOURCE_ROOT/assets/art, checks them, and writes the sheets, the logo
 // and the contact sheet under OUTPUT_ROOT (default SOURCE_ROOT).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's shared colour ramps. Every picture draws from these so the sheets read as one
 // set: cool dim scenery, warm bright hero and hazards, saturated pickups.
 #pragma once

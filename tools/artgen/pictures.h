@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures that are not 40 x 40 frames (title lettering, credits strip, studio logo),
 // the assembly of the sheets and the contact sheet, and the self-checks run before writing.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parser of the pixel-art font files. Blank lines and lines starting with ';' are ignored;
 // every problem is reported with the file name and line number.
 #include "pixfont.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bitmap fonts read from the pixel-art text files under assets/art: one glyph per block,
 // a "glyph C" line followed by rows of '#' (ink) and '.' (empty), all glyphs equally tall.
 #pragma once

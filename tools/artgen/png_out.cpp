@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PNG output through libpng: RGB (or RGBA with black made clear), no interlace, maximum
 // compression, no ancillary chunks. The file is written under a temporary name and renamed, so a
 // failure never leaves half a PNG.

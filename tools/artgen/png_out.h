@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a canvas as an 8-bit RGB PNG with fixed settings and no time stamp, so the same
 // picture always gives the same bytes.
 #pragma once

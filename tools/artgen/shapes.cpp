@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Implementation of the drawing primitives. Shapes are tested at pixel centres so that a
 // shape drawn twice at the same place covers exactly the same pixels.
 #include "shapes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing primitives shared by every picture: filled shapes, thick lines, outlines, bevels,
 // dithered glows and a position hash that stands in for randomness so output never varies.
 #pragma once

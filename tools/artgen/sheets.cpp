@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Assembly of the two sprite sheets in the layout the game cuts them by, and of the contact
 // sheet for reviewing every frame enlarged three times with its number.
 #include <string>

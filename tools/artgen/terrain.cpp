@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Walls and solid blocks: stone walls with beams, blue brick, bonus and used blocks, grey,
 // white, riveted and fortress stone. Solid blocks cover their whole 40 x 40 cell.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The walking enemies, drawn facing left with their feet on the bottom rows of the cell:
 // blue spider, grey turtle and its shell, red spiked turtle, red scorpion and the hunchback.
 // The right-facing frames are mirror images.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The witch in all her pictures (HUD heads, flying on her broom, standing in the ending), the
 // banner's rope and tail, the menu's pointing hand, and the figures of the ending: the hero
 // as a man, the hatted pumpkin, and the blue glows in their shapes.

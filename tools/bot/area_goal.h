@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the bot plays for, read from the area as it was loaded: the way to the cauldron, through
 // the magic item in a third area, and in a demo the things worth showing on the way. Scores
 // the live game state; higher is better.

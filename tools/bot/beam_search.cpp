@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time-synchronous beam search: every copy in the beam stands at the same frame, so scores
 // compare like with like, and copies that stand in nearly the same place are merged.
 #include "beam_search.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bot's search: a beam of whole-game copies, each grown by short held moves, scored by the
 // area's goal; copies whose hero dies are dropped, and when every copy is lost the search goes
 // back to an earlier beam and widens it.

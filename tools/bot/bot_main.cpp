@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnoth-bot: proves areas can be won and makes the attract-demo recordings, by searching over
 // copies of the real game's state.
 //   varnoth-bot --area L.A --out FILE        one area: a replay for varnoth-sim --start L.A

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real game one frame at a time, the way varnoth-sim and the title screen run it.
 #include "game_driver.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real game run frame by frame for the bot: the runner's way into an area (--start L.A),
 // the title's way into an attract demo, and one frame of either with live play's controls.
 #pragma once

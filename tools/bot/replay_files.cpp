@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replay scripts and demo recordings, written whole to a side file and then renamed, so that a
 // failed write never leaves half a file in place of a good one.
 #include "replay_files.h"

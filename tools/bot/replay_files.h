@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the bot hands on: a replay in varnoth-sim's input-script format with a header the
 // replayers read, and an attract-demo recording.
 #pragma once

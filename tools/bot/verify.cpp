@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays are proved by the runner as a separate program; recordings by the title routine.
 #include "verify.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Proof of the bot's output through the real game: a replay through varnoth-sim itself, the
 // recordings through the title screen's own attract demo.
 #pragma once

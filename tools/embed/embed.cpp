@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns the files under resources/ into one C++ source of byte arrays that registers each of
 // them under its embedded name, so the game opens no file for them at run time.
 // Usage: varnoth-embed OUT.cpp RESOURCE_DIR NAME=RELATIVE_PATH ...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue table of the fifteen maps, the first screen of map 1.1, and the rules by which
 // each catalogue figure is counted from the codes of a grid.
 #include "catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level catalogue: the fixed cells and exact counts every one of the fifteen maps must have,
 // and the counting of each figure from a grid (how each figure is counted is in
 // assets/maps/README.md).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the map compiler on a bad source and passes only when it fails with the expected message
 # and leaves no output file behind.
 file(REMOVE ${OUT})

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes and reads the compiled map binaries byte by byte, so the result does not depend on the
 // host's byte order, and refuses files of the wrong size or header.
 #include "map_binary.h"

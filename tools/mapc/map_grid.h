@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 140 x 12 cell grid of one area as the compiler and the checker see it: two codes per cell,
 // row-major, plus the small helpers both tools use to classify codes.
 #pragma once

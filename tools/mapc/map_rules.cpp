@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the placement rules of a compiled map against its catalogue entry and the code sets of
 // its area type (outdoors over water, brick castle, fortress over lava).
 #include "map_rules.h"

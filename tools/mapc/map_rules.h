@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules every map must keep beyond its counts: fixed cells, codes allowed per area type,
 // where fish, flames, lifts and rune stones may be, and the fairness rules of our level design.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parses the legend and the two-layer text sources, reporting every mistake with the file, line
 // and column where it was found, so an edit that breaks a map is easy to locate.
 #include "map_source.h"

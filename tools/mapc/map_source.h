@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the editable map sources: the legend that maps characters to codes, and a source file
 // of two 12-row layers (tile1, tile2) of 140 characters each.
 #pragma once

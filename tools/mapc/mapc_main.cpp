@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnoth-mapc: compiles one editable map source into the binary map the game embeds.
 // Usage: varnoth-mapc LEGEND SOURCE OUTPUT
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnoth-mapcheck: reads the fifteen compiled maps of a folder and prints every catalogue
 // figure and rule per map; exits non-zero when any figure differs or any rule is broken.
 // Usage: varnoth-mapcheck MAPS_FOLDER

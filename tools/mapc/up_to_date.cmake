@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles every map source into a scratch folder and compares the result with the committed
 # binary, so a source edit without a rerun of the `maps` target is caught.
 file(MAKE_DIRECTORY ${WORK})

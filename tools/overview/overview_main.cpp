@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws each whole map, 5600 x 480, through the game's own cell drawing, with the monsters,
 // lifts, the start and the cauldron marked where the map places them.
 // Usage: varnoth-overview OUTDIR [L.A ...]   (writes OUTDIR/overview_L.A.png)

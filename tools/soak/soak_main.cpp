@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnoth-soak: runs the real game in this process without drawing, over and over: the title
 // with its three attract recordings, then every committed walkthrough in turn, the last area's
 // through the ending back to the title. The platform's own images, sounds, streams and object

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Windows zip under Wine, from the unpacked zip as a player would have it:
 #  - varnoth-sim.exe --no-draw replays every walkthrough and ends each in exactly the state
 #    dump the Linux runner ends it in;

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds the libraries the game links (zlib, libpng, FreeType, libogg, libvorbis, SDL2,
 # SDL2_mixer) for 64-bit Windows from Debian's source packages, with the Debian patches applied.
 # They are built once per machine into a cache keyed by the packages' Debian versions and this

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the Windows zip together: the two programs, every DLL they load that Windows does not
 # bring itself (found by following the import tables, DLL by DLL), data/, the README and the
 # licences of the game and of everything shipped.

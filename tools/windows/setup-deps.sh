@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the Windows build and its check need on a Debian machine: the mingw-w64 cross
 # compilers, CMake, the tools that fetch and unpack Debian source packages (with a deb-src entry
 # for the suites the machine already uses), Wine, Xvfb, xdotool and zip. Uses sudo when not root.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and rendering of effect files. Times are seconds, pitches Hz and semitones, slides
 // octaves per second, so the files read like the panels of the old generators.
 #include "effect.hpp"

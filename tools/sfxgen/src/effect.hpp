@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One sound effect: a stack of layers, each a retro-generator voice (wave, envelope, pitch
 // slide, vibrato, arpeggio, noise, filter sweeps, repeat), read from a .sfx file and rendered.
 #pragma once

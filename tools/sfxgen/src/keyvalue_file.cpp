@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing and typed access for the "key = value" effect files.
 // Numbers must parse completely and lie in range; duplicates and unknown keys are errors.
 #include "keyvalue_file.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reader for the "key = value" effect files: optional [section] headers, '#' comments, and
 // typed, range-checked access that rejects unknown or misspelt keys with file and line.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level measurement and fitting. The loudest-window RMS is what the ear compares between
 // short effects; a long quiet tail would otherwise make a sound look softer than it is.
 #include "levels.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level measurement (peak, RMS, loudest 100 ms window) and the gain that brings a sound to
 // its target loudness without its peak passing a ceiling.
 #pragma once

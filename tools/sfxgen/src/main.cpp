@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnoth-sfxgen: renders the sound sources into OGG files, checks the finished files, and
 // prints the table of sounds for the README. Exit code 0 on success, 1 on any problem.
 #include <iostream>

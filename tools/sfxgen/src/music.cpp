@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Music rendering: one mono buffer per channel (notes with ADSR, vibrato and chip arpeggios,
 // or drum hits rendered from effect files), a circular echo, then equal-power panning.
 #include "music.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders a parsed score into a stereo loop. Everything is written circularly, so notes,
 // drum tails and echoes that run past the end sound again at the start: the loop is seamless.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Oscillators and filters. The pulse and saw edges are smoothed with polyBLEP so that high
 // sweeps do not fold back into audible whistles.
 #include "oscillator.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Band-limited chip oscillators (pulse and saw with polyBLEP edges, triangle, sine, and the
 // classic pitched sample-and-hold noise) plus the two filters the effects sweep.
 #pragma once

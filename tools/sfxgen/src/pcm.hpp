@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Interleaved float audio as the synthesizer hands it to the encoder and gets it back from
 // the decoder.
 #pragma once

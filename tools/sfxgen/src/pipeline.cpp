@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rendering pipeline and the sound table. The level is fitted before encoding and then
 // checked on the decoded result; a peak the codec pushed over the limit costs a little gain.
 #include "pipeline.hpp"

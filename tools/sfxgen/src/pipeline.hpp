@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From sources to files: renders every effect (*.sfx) and score (*.score) of the source
 // folder, levels it, encodes it, verifies the decoded peak and writes data/<name>.ogg.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The synthesizer's own random generator (xorshift64*). Seeded from the sound's name, so noise
 // is the same on every run and every machine, whatever the C++ library's generators do.
 #pragma once

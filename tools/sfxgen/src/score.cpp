@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parser of the score text. Line-based: directives (tempo, instrument, drum, channel, order)
 // and blocks (pattern ... end, section ... end); every error names the file and line.
 #include "score.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The music score: instruments, a drum kit of effect files, note patterns, sections that
 // stack patterns per channel, and the order of sections. Parsing expands it all into one
 // step timeline per channel.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file checks. Loudness of the effects is compared by their loudest 100 ms, the music
 // must stay below the typical effect so that it never masks them.
 #include "sound_check.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the finished OGG files against what the game expects of them: all 26 present,
 // decodable, 44.1 kHz, of the right length, below -1 dBFS, levelled, and the music looping.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Errors found in a sound source file. Every message names the file and line so that a typo in
 // an effect or in the score points straight at itself.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libvorbis encoding into memory and libvorbisfile decoding from memory, plus file helpers.
 // Decoding is used to verify the levels of what was really written, after the codec.
 #include "vorbis_io.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // OGG Vorbis encoding and decoding. The encoder uses a fixed stream serial number and no
 // clock, so the same samples always give the same bytes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing of effect files and scores: the values reach the synthesizer as written, and every
 // kind of mistake is rejected with a message that names the file and the line.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rendering, levelling, encoding and the file checks: what is heard follows the parameters,
 // the bytes are reproducible, the music loop has no seam, and the checks catch bad files.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnoth-icon SHEET OUT.ico: cuts the hero's pumpkin from the first sprite sheet and writes it
 // as a Windows icon in the sizes Explorer and the taskbar ask for. Black is the sheet's
 // transparent colour, as in the game.
