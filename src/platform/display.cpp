@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/host.h"
 #include "platform/internal.h"
 
 namespace {
@@ -124,12 +125,10 @@ void drawable_size(int& w, int& h) {
 }
 
 void open_gl_window(Uint32 flags, int w, int h) {
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+    plat::request_gl_context();
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     d.window = SDL_CreateWindow(d.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w,
-                                h, flags | SDL_WINDOW_OPENGL);
+                                h, plat::window_flags(flags) | SDL_WINDOW_OPENGL);
     if (!d.window) fail("cannot open the display", SDL_GetError());
     d.context = SDL_GL_CreateContext(d.window);
     if (!d.context) fail("no OpenGL 3.3 context", SDL_GetError());
@@ -352,7 +351,7 @@ void Flip(int sync) {
             if (plat::config().headless)
                 plat::advance_clock(d.next - now);
             else
-                SDL_Delay(static_cast<Uint32>(d.next - now));
+                plat::host_sleep(d.next - now);
         } else {
             d.next = now;  // a slow frame does not cause a burst of fast ones
         }
@@ -367,6 +366,7 @@ void Flip(int sync) {
         plat::picture_rect(ww, wh, ox, oy, w, h);
         plat::renderer_present(ww, wh, ox, oy, w, h);
         SDL_GL_SwapWindow(d.window);
+        plat::host_presented();
     } else if (plat::config().headless && plat::config().draw) {
         plat::renderer_end_frame();
     }
@@ -392,7 +392,7 @@ int MilliSecs() {
 void Delay(int ms) {
     if (ms < 0) return;
     if (!plat::config().headless) {
-        SDL_Delay(static_cast<Uint32>(ms));
+        plat::host_sleep(ms);
         return;
     }
     plat::advance_clock(ms);

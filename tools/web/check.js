@@ -1,0 +1,186 @@
+// Plays the web build in headless Chromium through its DevTools protocol: the page from a
+// local server, the logo, the title, a one-player game started with the jump key up to the
+// first screen of area 1.1, Escape to the closing page state, and a reload that must find the
+// top score kept in the browser's storage. Screenshots go to OUT for a person to look at.
+//   usage: node check.js BUILD_WEB_DIR OUT_DIR CHROMIUM
+'use strict';
+const fs = require('fs');
+const http = require('http');
+const path = require('path');
+const puppeteer = require('puppeteer-core');
+
+const [site, out, chromium] = process.argv.slice(2);
+const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+               '.data': 'application/octet-stream'};
+
+function serve() {
+  const server = http.createServer((req, res) => {
+    const name = decodeURIComponent(new URL(req.url, 'http://x').pathname);
+    const file = path.join(site, name === '/' ? 'index.html' : path.normalize(name));
+    if (!file.startsWith(path.resolve(site)) || !fs.existsSync(file) ||
+        !fs.statSync(file).isFile()) {
+      res.writeHead(404);
+      res.end();
+      return;
+    }
+    res.writeHead(200, {'Content-Type': types[path.extname(file)] || 'application/octet-stream'});
+    fs.createReadStream(file).pipe(res);
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+let failures = 0;
+function expect(ok, what) {
+  console.log((ok ? 'ok   ' : 'FAIL ') + what);
+  if (!ok) failures++;
+}
+
+// The canvas as the page shows it, and how much of it is not black.
+async function shot(page, name) {
+  const file = path.join(out, name + '.png');
+  const canvas = await page.$('#canvas');
+  await canvas.screenshot({path: file});
+  const lit = await page.evaluate(async (url) => {
+    const img = new Image();
+    img.src = url;
+    await img.decode();
+    const c = document.createElement('canvas');
+    c.width = img.width;
+    c.height = img.height;
+    const g = c.getContext('2d');
+    g.drawImage(img, 0, 0);
+    const px = g.getImageData(0, 0, c.width, c.height).data;
+    let n = 0;
+    for (let i = 0; i < px.length; i += 4) if (px[i] + px[i + 1] + px[i + 2] > 60) n++;
+    return n / (px.length / 4);
+  }, 'data:image/png;base64,' + fs.readFileSync(file).toString('base64'));
+  console.log(`      ${name}.png: ${(lit * 100).toFixed(1)} % lit`);
+  return {file, lit, bytes: fs.readFileSync(file)};
+}
+
+// Waits until `test` holds in the page, up to `ms`.
+async function until(page, test, ms, arg) {
+  try {
+    await page.waitForFunction(test, {timeout: ms, polling: 200}, arg);
+    return true;
+  } catch (e) {
+    return false;
+  }
+}
+
+// The stored top score: the 4 little-endian bytes in IndexedDB, or null when none is stored.
+// `replacement` (a number) replaces it first, as if an earlier session had reached it.
+function storedScore(page, replacement) {
+  return page.evaluate((replacement) => new Promise((resolve) => {
+    const open = indexedDB.open('/saved');
+    open.onerror = () => resolve(null);
+    open.onsuccess = () => {
+      const db = open.result;
+      if (!db.objectStoreNames.contains('FILE_DATA')) return resolve(null);
+      const store = db.transaction('FILE_DATA', 'readwrite').objectStore('FILE_DATA');
+      const get = store.get('/saved/hiscore.dat');
+      get.onsuccess = () => {
+        const entry = get.result;
+        if (!entry || entry.contents.length < 4) return resolve(null);
+        if (replacement !== null) {
+          const b = new Uint8Array(4);
+          new DataView(b.buffer).setInt32(0, replacement, true);
+          entry.contents = b;
+          entry.timestamp = new Date();
+          store.put(entry, '/saved/hiscore.dat').onsuccess = () => resolve(replacement);
+          return;
+        }
+        const c = entry.contents;
+        resolve(new DataView(c.buffer, c.byteOffset, 4).getInt32(0, true));
+      };
+      get.onerror = () => resolve(null);
+    };
+  }), replacement === undefined ? null : replacement);
+}
+
+async function pressKey(page, code, ms) {
+  await page.keyboard.down(code);
+  await sleep(ms);
+  await page.keyboard.up(code);
+}
+
+async function main() {
+  fs.mkdirSync(out, {recursive: true});
+  const server = await serve();
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  const profile = fs.mkdtempSync(path.join(require('os').tmpdir(), 'varnoth-web-check-'));
+  const browser = await puppeteer.launch({
+    executablePath: chromium,
+    headless: true,
+    userDataDir: profile,
+    args: ['--no-sandbox', '--use-gl=angle', '--use-angle=swiftshader',
+           '--enable-unsafe-swiftshader', '--autoplay-policy=no-user-gesture-required',
+           '--window-size=700,560'],
+  });
+  try {
+    const page = await browser.newPage();
+    await page.setViewport({width: 660, height: 500});
+    const log = [];
+    page.on('console', (m) => log.push(m.text()));
+    page.on('pageerror', (e) => log.push('page error: ' + e.message));
+
+    await page.goto(url);
+    const running = await until(page, () => window.Module && Module.calledRun, 60000);
+    expect(running, 'the program starts in the page');
+    await sleep(1500);
+    const logo = await shot(page, '1-logo');
+    expect(logo.lit > 0.02 && logo.lit < 0.5, 'the logo shows (a lit middle on black)');
+
+    // The title follows the logo by itself.
+    await sleep(6000);
+    const title = await shot(page, '2-title');
+    expect(title.lit > 0.5, 'the title shows (the castle fills the screen)');
+    expect(await storedScore(page) === null, 'a fresh browser has no stored top score');
+
+    // The jump key (left Control) starts the menu's first entry, a one-player game.
+    await pressKey(page, 'ControlLeft', 150);
+    await sleep(2500);
+    await shot(page, '3-level-intro');
+    await sleep(4000);
+    const area = await shot(page, '4-area-1.1');
+    expect(area.lit > 0.3 && !area.bytes.equals(title.bytes), 'the first screen of 1.1 shows');
+
+    await pressKey(page, 'Escape', 100);
+    const thanks = await until(page, () => document.body.className === 'message' &&
+                                          /Thanks for playing/.test(document.body.innerText),
+                               20000);
+    expect(thanks, 'Escape ends the game on "Thanks for playing"');
+    await page.screenshot({path: path.join(out, '5-thanks.png')});
+    await sleep(1500);
+    const saved = await storedScore(page);
+    expect(saved !== null, `the top score is stored in IndexedDB (${saved})`);
+
+    // As if an earlier session had scored 4321: the game must read it back from storage.
+    await storedScore(page, 4321);
+    await page.reload();
+    await until(page, () => window.Module && Module.calledRun, 60000);
+    await sleep(7500);
+    await shot(page, '6-title-after-reload');
+    await pressKey(page, 'Escape', 100);
+    await until(page, () => document.body.className === 'message', 20000);
+    await sleep(1500);
+    expect(await storedScore(page) === 4321,
+           'after a reload the game has the stored top score (it writes 4321 back on leaving)');
+    const errors = log.filter((l) => /error|abort|exception/i.test(l));
+    expect(errors.length === 0, 'no errors in the page\'s console' +
+                                (errors.length ? ': ' + errors.join(' | ') : ''));
+    fs.writeFileSync(path.join(out, 'console.txt'), log.join('\n') + '\n');
+  } finally {
+    await browser.close();
+    server.close();
+    fs.rmSync(profile, {recursive: true, force: true});
+  }
+  console.log(failures ? `web check: ${failures} failed` : 'web check: all passed');
+  process.exit(failures ? 1 : 0);
+}
+
+main().catch((e) => {
+  console.error('web check: ' + (e.stack || e));
+  process.exit(1);
+});
