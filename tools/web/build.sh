@@ -21,7 +21,7 @@ cmake --build "$host" -j"$jobs" --target varnoth-embed >/dev/null
 
 tree="$root/build-web-cmake"
 emcmake cmake -S . -B "$tree" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_FIND_ROOT_PATH="$libraries" -DVARNOTH_HOST_TOOLS="$host" \
+    -DCMAKE_FIND_ROOT_PATH="$libraries" -DVARNOTH_HOST_TOOLS="$host/tools/embed" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node);--no-experimental-fetch" >/dev/null
 cmake --build "$tree" -j"$jobs" --target varnoth
 

@@ -36,12 +36,25 @@ function expect(ok, what) {
   if (!ok) failures++;
 }
 
-// The canvas as the page shows it, and how much of it is not black.
-async function shot(page, name) {
+// What the canvas shows, by counting pixels of a colour in places that tell the screens apart
+// (coordinates of the 640 x 480 picture; the page shows it at its own size here).
+const probes = {
+  lit: {rect: [0, 0, 640, 480], colour: 'lit'},
+  // The logo: the orange company name on black.
+  logoName: {rect: [200, 250, 440, 285], colour: 'orange'},
+  // The title's menu: "Start 1 player game" in yellow.
+  menu: {rect: [235, 278, 405, 298], colour: 'yellow'},
+  // A game's status line has "Magic:" at the right, where the title and its demo have "2up:".
+  magic: {rect: [478, 4, 496, 24], colour: 'cyan'},
+  // "Demo - press jump to exit" in red.
+  demo: {rect: [175, 288, 400, 308], colour: 'red'},
+};
+
+async function look(page, name) {
   const file = path.join(out, name + '.png');
   const canvas = await page.$('#canvas');
   await canvas.screenshot({path: file});
-  const lit = await page.evaluate(async (url) => {
+  const counts = await page.evaluate(async (url, probes) => {
     const img = new Image();
     img.src = url;
     await img.decode();
@@ -51,18 +64,57 @@ async function shot(page, name) {
     const g = c.getContext('2d');
     g.drawImage(img, 0, 0);
     const px = g.getImageData(0, 0, c.width, c.height).data;
-    let n = 0;
-    for (let i = 0; i < px.length; i += 4) if (px[i] + px[i + 1] + px[i + 2] > 60) n++;
-    return n / (px.length / 4);
-  }, 'data:image/png;base64,' + fs.readFileSync(file).toString('base64'));
-  console.log(`      ${name}.png: ${(lit * 100).toFixed(1)} % lit`);
-  return {file, lit, bytes: fs.readFileSync(file)};
+    const is = {
+      lit: (r, g, b) => r + g + b > 60,
+      orange: (r, g, b) => r > 180 && g > 60 && g < 200 && b < 90,
+      yellow: (r, g, b) => r > 200 && g > 200 && b < 120,
+      cyan: (r, g, b) => r < 120 && g > 180 && b > 180,
+      red: (r, g, b) => r > 180 && g < 80 && b < 80,
+    };
+    const result = {};
+    for (const [key, probe] of Object.entries(probes)) {
+      const [x0, y0, x1, y1] = probe.rect;
+      let n = 0;
+      for (let y = y0; y < Math.min(y1, c.height); y++)
+        for (let x = x0; x < Math.min(x1, c.width); x++) {
+          const i = (y * c.width + x) * 4;
+          if (is[probe.colour](px[i], px[i + 1], px[i + 2])) n++;
+        }
+      result[key] = n / ((x1 - x0) * (y1 - y0));
+    }
+    return result;
+  }, 'data:image/png;base64,' + fs.readFileSync(file).toString('base64'), probes);
+  return counts;
 }
 
+const screens = {
+  logo: (c) => c.logoName > 0.1 && c.lit < 0.3,
+  title: (c) => c.menu > 0.1,
+  area: (c) => c.magic > 0.05 && c.demo < 0.01 && c.lit > 0.5,
+};
+
+// Looks at the canvas every half second until it shows `screen`, up to `ms`; the last look is
+// kept as NAME.png.
+async function waitForScreen(page, screen, name, ms) {
+  const end = Date.now() + ms;
+  let c;
+  do {
+    c = await look(page, name);
+    if (screens[screen](c)) {
+      console.log(`      ${name}.png: ${JSON.stringify(roundAll(c))}`);
+      return true;
+    }
+    await sleep(500);
+  } while (Date.now() < end);
+  console.log(`      ${name}.png (last look): ${JSON.stringify(roundAll(c))}`);
+  return false;
+}
+const roundAll = (c) => Object.fromEntries(Object.entries(c).map(([k, v]) => [k, +v.toFixed(3)]));
+
 // Waits until `test` holds in the page, up to `ms`.
-async function until(page, test, ms, arg) {
+async function until(page, test, ms) {
   try {
-    await page.waitForFunction(test, {timeout: ms, polling: 200}, arg);
+    await page.waitForFunction(test, {timeout: ms, polling: 200});
     return true;
   } catch (e) {
     return false;
@@ -128,30 +180,21 @@ async function main() {
     await page.goto(url);
     const running = await until(page, () => window.Module && Module.calledRun, 60000);
     expect(running, 'the program starts in the page');
-    await sleep(1500);
-    const logo = await shot(page, '1-logo');
-    expect(logo.lit > 0.02 && logo.lit < 0.5, 'the logo shows (a lit middle on black)');
-
+    expect(await waitForScreen(page, 'logo', '1-logo', 30000), 'the logo shows');
     // The title follows the logo by itself.
-    await sleep(6000);
-    const title = await shot(page, '2-title');
-    expect(title.lit > 0.5, 'the title shows (the castle fills the screen)');
+    expect(await waitForScreen(page, 'title', '2-title', 60000), 'the title and its menu show');
     expect(await storedScore(page) === null, 'a fresh browser has no stored top score');
 
     // The jump key (left Control) starts the menu's first entry, a one-player game.
     await pressKey(page, 'ControlLeft', 150);
-    await sleep(2500);
-    await shot(page, '3-level-intro');
-    await sleep(4000);
-    const area = await shot(page, '4-area-1.1');
-    expect(area.lit > 0.3 && !area.bytes.equals(title.bytes), 'the first screen of 1.1 shows');
-
+    expect(await waitForScreen(page, 'area', '3-area-1.1', 60000),
+           'the jump key starts a game: the first screen of 1.1 shows');
     await pressKey(page, 'Escape', 100);
     const thanks = await until(page, () => document.body.className === 'message' &&
                                           /Thanks for playing/.test(document.body.innerText),
                                20000);
     expect(thanks, 'Escape ends the game on "Thanks for playing"');
-    await page.screenshot({path: path.join(out, '5-thanks.png')});
+    await page.screenshot({path: path.join(out, '4-thanks.png')});
     await sleep(1500);
     const saved = await storedScore(page);
     expect(saved !== null, `the top score is stored in IndexedDB (${saved})`);
@@ -160,8 +203,8 @@ async function main() {
     await storedScore(page, 4321);
     await page.reload();
     await until(page, () => window.Module && Module.calledRun, 60000);
-    await sleep(7500);
-    await shot(page, '6-title-after-reload');
+    expect(await waitForScreen(page, 'title', '5-title-after-reload', 90000),
+           'after a reload the title shows again');
     await pressKey(page, 'Escape', 100);
     await until(page, () => document.body.className === 'message', 20000);
     await sleep(1500);
@@ -173,8 +216,21 @@ async function main() {
     fs.writeFileSync(path.join(out, 'console.txt'), log.join('\n') + '\n');
   } finally {
     await browser.close();
-    server.close();
     fs.rmSync(profile, {recursive: true, force: true});
+  }
+
+  // A browser without WebGL 2 gets one clear message instead of the game.
+  const plain = await puppeteer.launch({executablePath: chromium, headless: true,
+                                        args: ['--no-sandbox', '--disable-webgl2']});
+  try {
+    const page = await plain.newPage();
+    await page.goto(url);
+    const said = await until(page, () => /WebGL 2/.test(document.body.innerText), 20000);
+    expect(said, 'without WebGL 2 the page says so');
+    await page.screenshot({path: path.join(out, '6-no-webgl2.png')});
+  } finally {
+    await plain.close();
+    server.close();
   }
   console.log(failures ? `web check: ${failures} failed` : 'web check: all passed');
   process.exit(failures ? 1 : 0);

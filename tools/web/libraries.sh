@@ -40,7 +40,7 @@ for pkg in "${packages[@]}"; do
     listing+="$pkg ${version[$pkg]}"$'\n'
 done
 # Raise the recipe number whenever a change below alters what gets built.
-recipe=1
+recipe=2
 key="$(printf 'recipe %s\n%s' "$recipe" "$listing" | sha256sum | cut -c1-16)"
 prefix="$cache/$key"
 if [ -e "$prefix/versions.txt" ]; then
@@ -108,7 +108,10 @@ built libpng || emcmake_build libpng "$(unpack libpng1.6)" install -DPNG_SHARED=
     -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF -DPNG_HARDWARE_OPTIMIZATIONS=OFF \
     -DZLIB_ROOT="$staging" -DZLIB_LIBRARY="$staging/lib/libz.a" \
     -DZLIB_INCLUDE_DIR="$staging/include"
-built freetype || emcmake_build freetype "$(unpack freetype)" install -DFT_DISABLE_ZLIB=ON \
+# FreeType links the zlib above: without it, it compiles its own copy in, whose symbols clash
+# with zlib's in the one program.
+built freetype || emcmake_build freetype "$(unpack freetype)" install -DFT_REQUIRE_ZLIB=ON \
+    -DZLIB_LIBRARY="$staging/lib/libz.a" -DZLIB_INCLUDE_DIR="$staging/include" \
     -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
 built libogg || emcmake_build libogg "$(unpack libogg)" install -DINSTALL_DOCS=OFF \
     -DBUILD_TESTING=OFF
