@@ -29,8 +29,10 @@ function(varnoth_web_program target)
     target_link_options(${target} PRIVATE
         -sMIN_WEBGL_VERSION=2 -sMAX_WEBGL_VERSION=2
         -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536
-        # SDL's audio calls Emscripten helpers that the linker brings in only when named (their
-        # names start with a dollar sign, which the build's command lines would not keep).
+        # SDL's audio calls Emscripten helpers that the linker brings in only when named: one
+        # resumes the browser's sound on the first key press or click, as browsers require.
+        # (Their names start with a dollar sign, which the build's command lines would not keep,
+        # hence the file.)
         -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${web}/sdl_js_helpers.json
         -sALLOW_MEMORY_GROWTH -sEXIT_RUNTIME -sFORCE_FILESYSTEM -sENVIRONMENT=web -lidbfs.js
         "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data@/data"

@@ -65,11 +65,3 @@ Module['onExit'] = function (code) {
     if (Module['varnothEnded']) Module['varnothEnded'](code);
   });
 };
-
-// Browsers keep sound off until the player presses a key or clicks.
-function varnothResumeSound() {
-  var sdl = Module['SDL2'];
-  if (sdl && sdl.audioContext && sdl.audioContext.state === 'suspended') sdl.audioContext.resume();
-}
-addEventListener('keydown', varnothResumeSound, true);
-addEventListener('mousedown', varnothResumeSound, true);
