@@ -13,7 +13,7 @@ fi
 
 # The DevTools client comes from npm, kept in the cache beside the libraries, at a version
 # that runs on Debian's Node.
-cache="${VARNOTH_WEB_CACHE:-/var/cache/varnoth-web}"
+cache="$(tools/web/cache-dir.sh)"
 client="$cache/check-client"
 if [ ! -e "$client/node_modules/puppeteer-core/package.json" ]; then
     mkdir -p "$client"

@@ -9,7 +9,7 @@ set -euo pipefail
 # Emscripten's JavaScript tools load Debian's Node modules (acorn), which a Node from elsewhere
 # does not look for by itself.
 export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
-cache="${VARNOTH_WEB_CACHE:-/var/cache/varnoth-web}"
+cache="$("$(dirname "$0")/cache-dir.sh")"
 jobs="$(nproc)"
 sources="$cache/sources"
 mkdir -p "$sources"
