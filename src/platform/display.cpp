@@ -10,6 +10,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "platform/host.h"
 #include "platform/internal.h"
 #include "platform/key_bindings.h"
 #include "platform/pacing.h"
@@ -166,12 +167,10 @@ void drawable_size(int& w, int& h) {
 }
 
 void open_gl_window(Uint32 flags, int w, int h) {
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+    plat::request_gl_context();
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     d.window = SDL_CreateWindow(d.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w,
-                                h, flags | SDL_WINDOW_OPENGL);
+                                h, plat::window_flags(flags) | SDL_WINDOW_OPENGL);
     if (!d.window) fail("cannot open the display", SDL_GetError());
     d.context = SDL_GL_CreateContext(d.window);
     if (!d.context) fail("no OpenGL 3.3 context", SDL_GetError());
@@ -419,6 +418,7 @@ void Flip(int sync) {
     if (d.flip_hook) d.flip_hook(d.frames);
     if (desktop) {
         SDL_GL_SwapWindow(d.window);
+        plat::host_presented();
     } else if (plat::config().headless && plat::config().draw) {
         plat::renderer_end_frame();
     }
@@ -444,7 +444,7 @@ int MilliSecs() {
 void Delay(int ms) {
     if (ms < 0) return;
     if (!plat::config().headless) {
-        SDL_Delay(static_cast<Uint32>(ms));
+        plat::host_sleep(ms);
         return;
     }
     plat::advance_clock(ms);

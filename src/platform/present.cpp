@@ -7,11 +7,13 @@
 #include <cstdio>
 
 #include "platform/gl_functions.h"
+#include "platform/host.h"
 #include "platform/internal.h"
 
 namespace {
 
-const char* kVertexShader = R"(#version 330 core
+// The version line comes from the host, as for the renderer's shaders.
+const char* kVertexShader = R"(
 out vec2 v_uv;
 void main() {
     // A strip of four corners over the whole viewport; (0, 0) at the bottom left.
@@ -24,7 +26,7 @@ void main() {
 // With the enlarged picture E (source pixel p covers E pixels p*k .. p*k+k-1), linear sampling
 // of E at u blends E pixels i0 and i0+1 by t. Both are one source pixel or two neighbours, and
 // sampling the source linearly at the point below gives the same blend.
-const char* kFragmentShader = R"(#version 330 core
+const char* kFragmentShader = R"(
 in vec2 v_uv;
 uniform sampler2D picture;
 uniform vec2 source_size;
@@ -50,7 +52,8 @@ Presenter p;
 
 GLuint compile(GLenum type, const char* source) {
     GLuint s = glCreateShader(type);
-    glShaderSource(s, 1, &source, nullptr);
+    const char* parts[2] = {plat::glsl_prelude(), source};
+    glShaderSource(s, 2, parts, nullptr);
     glCompileShader(s);
     return s;
 }

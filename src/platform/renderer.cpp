@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "platform/gl_functions.h"
+#include "platform/host.h"
 #include "platform/internal.h"
 
 namespace {
@@ -42,7 +43,9 @@ struct Stamp {
 };
 std::vector<Stamp> g_stamps;
 
-const char* kVertexShader = R"(#version 330 core
+// The version line comes from the host (glsl_prelude): the same source serves OpenGL 3.3 and
+// OpenGL ES 3.0.
+const char* kVertexShader = R"(
 layout(location = 0) in vec2 pos;
 layout(location = 1) in vec2 uv;
 layout(location = 2) in vec4 colour;
@@ -61,7 +64,7 @@ void main() {
 }
 )";
 
-const char* kFragmentShader = R"(#version 330 core
+const char* kFragmentShader = R"(
 in vec2 v_uv;
 in vec4 v_colour;
 in float v_threshold;
@@ -77,7 +80,8 @@ void main() {
 
 GLuint compile(GLenum type, const char* source) {
     GLuint s = glCreateShader(type);
-    glShaderSource(s, 1, &source, nullptr);
+    const char* parts[2] = {plat::glsl_prelude(), source};
+    glShaderSource(s, 2, parts, nullptr);
     glCompileShader(s);
     GLint ok = 0;
     glGetShaderiv(s, GL_COMPILE_STATUS, &ok);
@@ -149,11 +153,14 @@ void upload_font(TImageFont* font) {
     glBindTexture(GL_TEXTURE_2D, font->texture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    GLint swizzle[4] = {GL_ONE, GL_ONE, GL_ONE, GL_RED};
-    glTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_SWIZZLE_RGBA, swizzle);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_R8, font->atlas_w, font->atlas_h, 0, GL_RED, GL_UNSIGNED_BYTE,
-                 font->coverage.data());
+    // White with the glyph coverage as alpha. OpenGL ES has no texture swizzle, so the atlas
+    // is widened to RGBA here instead of being read as one channel.
+    std::vector<uint32_t> texels(font->coverage.size());
+    for (size_t i = 0; i < texels.size(); ++i)
+        texels[i] = 0x00ffffffu | static_cast<uint32_t>(font->coverage[i]) << 24;
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, font->atlas_w, font->atlas_h, 0, GL_RGBA,
+                 GL_UNSIGNED_BYTE, texels.data());
     font->uploaded = true;
 }
 

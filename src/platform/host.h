@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What differs between a desktop window and a browser page for the display: the OpenGL dialect
+// the renderer speaks (OpenGL 3.3 core or WebGL 2, which is OpenGL ES 3.0), the window asked
+// for, and how waiting works. A browser draws the page only when the program gives control
+// back, so there every wait and every presented frame yields to it; the game's loops stay
+// loops. host_desktop.cpp and web_host.cpp implement this.
+#pragma once
+
+#include <cstdint>
+
+namespace plat {
+
+// The first lines of every shader: the GLSL version (and for OpenGL ES the default precision).
+const char* glsl_prelude();
+// Sets SDL's attributes for the OpenGL context the renderer needs, before the window opens.
+void request_gl_context();
+// The SDL window flags to open the game's window with, given those the game asked for.
+uint32_t window_flags(uint32_t wanted);
+// Waits `ms` milliseconds of real time.
+void host_sleep(int ms);
+// Called after a frame is presented.
+void host_presented();
+
+}  // namespace plat
