@@ -14,6 +14,10 @@ cache="$("$(dirname "$0")/cache-dir.sh")"
 jobs="$(nproc)"
 sources="$cache/sources"
 mkdir -p "$sources"
+# Two builds on one machine (a developer's and CI's) share the cache: one builds, the other
+# waits for it and then finds the libraries made.
+exec 9>"$cache/.lock"
+flock 9
 
 # Source package names, in build order (each may link those before it).
 packages=(zlib libpng1.6 freetype libogg libvorbis libsdl2 libsdl2-mixer)
