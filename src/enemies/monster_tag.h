@@ -43,8 +43,8 @@ struct monster_tag {
     static constexpr int kFirebar = 10;
     static constexpr int kLeapingFish = 11;
 
-    void update(int dx);       // enemies/monster_behaviour.cpp
-    void collisions();         // enemies/monster_collisions.cpp
+    void update(int dx);  // enemies/monster_behaviour.cpp
+    void collisions();    // enemies/monster_collisions.cpp
     static void bscollisions(int x, int y, int frame);
     static void Create(float x, float y, float xstp, float ystp, float xscale, float yscale,
                        int typ);

@@ -24,6 +24,6 @@ struct specialfx_tag {
 
     void update(int dx);
     static void reset();
-    static void Create(float x, float y, int rotation, int rstp, float xstp, float ystp,
-                       float astp, int typ, int clr);
+    static void Create(float x, float y, int rotation, int rstp, float xstp, float ystp, float astp,
+                       int typ, int clr);
 };

@@ -14,7 +14,7 @@ std::string env(const char* name) {
 
 std::string SettingsFilePath() {
     std::string base = env("XDG_CONFIG_HOME");
-    // The base directory specification ignores relative paths.
+    // A relative XDG_CONFIG_HOME is not to be trusted: it would depend on the current folder.
     if (base.empty() || base[0] != '/') {
         std::string home = env("HOME");
         if (home.empty()) return "";

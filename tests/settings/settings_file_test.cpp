@@ -43,7 +43,7 @@ TEST(SettingsFile, ReadsEveryKeyAndWarnsOncePerBadLineKeepingTheRest) {
     EXPECT_EQ(warnings[2].rfind("varnoth.ini:9: ", 0), 0u) << warnings[2];
     EXPECT_EQ(warnings[3].rfind("varnoth.ini:10: ", 0), 0u) << warnings[3];
 
-    // Nothing (or a missing file) gives the documented defaults and no warning.
+    // Nothing (or a missing file) gives the defaults and no warning.
     warnings.clear();
     Settings none = LoadSettings("/nonexistent/varnoth.ini", warnings);
     EXPECT_TRUE(warnings.empty());
