@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "addons/install_addons.h"
 #include "platform/backend.h"
 #include "platform/options.h"
 #include "platform/user_paths.h"
@@ -24,5 +25,6 @@ int main(int argc, char** argv) {
     for (const std::string& w : warnings) std::fprintf(stderr, "varnoth: %s\n", w.c_str());
     PlatformUseDesktop();
     PlatformUseSettings(ApplyCommandLine(file, line), file, path);
+    install_addons();
     varnoth_main();
 }

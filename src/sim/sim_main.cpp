@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "addons/install_addons.h"
 #include "platform/backend.h"
 #include "shell/globals.h"
 #include "shell/startup.h"
@@ -154,6 +155,7 @@ int main(int argc, char** argv) {
         if (o.frames >= 0 && frame >= o.frames) std::exit(0);
     });
     if (o.frames == 0) return 0;
+    install_addons();
 
     if (o.start_level > 0) {
         start_up();

@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Each added module sets its own hooks here, so that one file shows every way in.
+#include "addons/install_addons.h"
+
+#include "shell/addon_hooks.h"
+
+void install_addons() {}
