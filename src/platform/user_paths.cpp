@@ -5,6 +5,7 @@
 #include <SDL2/SDL.h>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "platform/internal.h"
 
@@ -14,6 +15,17 @@ std::string UserDataFolder() {
     std::string folder = pref;
     SDL_free(pref);
     return folder;
+}
+
+std::string UserDataSubfolder(const std::string& name) {
+    const std::string base = UserDataFolder();
+    if (base.empty()) return "";
+    const std::string folder = base + name;
+    std::error_code error;
+    std::filesystem::create_directories(plat::fs_path(folder), error);
+    if (!std::filesystem::is_directory(plat::fs_path(folder), error)) return "";
+    // The same separator as the system's own path before it.
+    return folder + base.back();
 }
 
 std::string ChooseTopScorePath(const std::string& program_file, const std::string& program_folder,

@@ -16,6 +16,10 @@ std::string SettingsFilePath();
 // Windows, both from SDL's preference folder); "" when it cannot be created.
 std::string UserDataFolder();
 
+// A folder inside the user's data folder ("replays", "packs"), with a trailing separator, created
+// when missing; "" when it cannot be had.
+std::string UserDataSubfolder(const std::string& name);
+
 // True when a file can be created in the folder: a probe file is made and removed again, so a
 // read-only mount or a missing folder answers false even for root.
 bool FolderWritable(const std::string& folder);
