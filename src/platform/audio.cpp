@@ -6,6 +6,7 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -41,6 +42,16 @@ int g_reserved = 0;
 int g_allocated = 0;
 std::vector<std::string> g_events;
 std::vector<std::unique_ptr<TChannel>> g_fresh;  // the channels PlaySound hands out
+// The player's volumes, over the game's own channel volumes: what the game asks for is what a
+// headless run records, and what is heard is the product.
+float g_effects_gain = 1.0f;
+float g_music_gain = 1.0f;
+TChannel* g_music = nullptr;  // the channel the music last played on
+
+int mixer_volume(const TChannel* channel) {
+    const float gain = channel->is_music ? g_music_gain : g_effects_gain;
+    return static_cast<int>(channel->volume * gain * MIX_MAX_VOLUME);
+}
 
 bool open_mixer() {
     if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0) return true;
@@ -91,6 +102,14 @@ void audio_shutdown() {
 }
 
 void audio_advance(int) {}
+
+void audio_set_volumes(int effects_percent, int music_percent) {
+    g_effects_gain = static_cast<float>(std::clamp(effects_percent, 0, 100)) / 100.0f;
+    g_music_gain = static_cast<float>(std::clamp(music_percent, 0, 100)) / 100.0f;
+    if (g_emulated || !g_open) return;
+    if (g_music) Mix_VolumeMusic(mixer_volume(g_music));
+    // Effects already sounding keep the volume they started with; reserved channels follow.
+}
 
 }  // namespace plat
 
@@ -192,9 +211,10 @@ TChannel* PlaySound(TSound* sound, TChannel* channel) {
     channel->paused_ms = 0;
     channel->is_music = sound->loop;
     if (g_emulated || !g_open) return channel;
+    if (sound->loop) g_music = channel;
     if (sound->loop) {
         if (sound->music) {
-            Mix_VolumeMusic(static_cast<int>(channel->volume * MIX_MAX_VOLUME));
+            Mix_VolumeMusic(mixer_volume(channel));
             Mix_PlayMusic(sound->music, -1);
         }
         return channel;
@@ -207,7 +227,7 @@ TChannel* PlaySound(TSound* sound, TChannel* channel) {
         Mix_AllocateChannels(Mix_AllocateChannels(-1) + 16);
         got = Mix_PlayChannel(-1, sound->chunk, 0);
     }
-    if (got >= 0) Mix_Volume(got, static_cast<int>(channel->volume * MIX_MAX_VOLUME));
+    if (got >= 0) Mix_Volume(got, mixer_volume(channel));
     return channel;
 }
 
@@ -254,7 +274,7 @@ void SetChannelVolume(TChannel* channel, float volume) {
     record("volume " + channel->name + " " + text);
     channel->volume = volume;
     if (g_emulated || !g_open) return;
-    int v = static_cast<int>(volume * MIX_MAX_VOLUME);
+    const int v = mixer_volume(channel);
     if (channel->is_music)
         Mix_VolumeMusic(v);
     else if (channel->mix >= 0)

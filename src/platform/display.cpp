@@ -14,6 +14,7 @@
 #include "platform/internal.h"
 #include "platform/key_bindings.h"
 #include "platform/pacing.h"
+#include "platform/player_choices.h"
 #include "platform/screenshot.h"
 #include "platform/user_paths.h"
 
@@ -27,8 +28,9 @@ struct Display {
     bool vsync = false;
     bool screenshot_wanted = false;
     std::string title = "Varnoth";
-    // Pacing of Flip(-1).
+    // Pacing of Flip(-1): `hertz` frames a second, or fewer at a slower pace.
     int period = 16, remainder = 40, accumulator = 0, hertz = 60, next = 0;
+    int designed_hertz = 60, pace = 100;
     // Virtual clock of the headless backend.
     int virtual_ms = 0;
     int frames = 0;
@@ -101,10 +103,10 @@ int vk_from_scancode(SDL_Scancode sc) {
 void take_screenshot() {
     d.screenshot_wanted = false;
     std::vector<uint8_t> rgb;
-    std::string folder = UserDataFolder();
+    std::string folder = ScreenshotsFolder();
     std::string path;
     if (!folder.empty() && plat::renderer_read(rgb))
-        path = SaveScreenshot(folder + "screenshots", rgb, std::time(nullptr));
+        path = SaveScreenshot(folder, rgb, std::time(nullptr));
     if (path.empty())
         std::fprintf(stderr, "varnoth: the screenshot could not be saved\n");
     else
@@ -114,6 +116,8 @@ void take_screenshot() {
 // A screenshot shows a whole picture: the one on the screen while the game waits without
 // drawing, otherwise the one being drawn, once it is finished.
 void request_screenshot() {
+    // A headless run never writes into the player's folders.
+    if (plat::config().headless) return;
     if (plat::renderer_shows_last_present())
         take_screenshot();
     else
@@ -121,6 +125,7 @@ void request_screenshot() {
 }
 
 void key_event(SDL_Keycode key, SDL_Scancode sc, bool repeat, bool down) {
+    if (down && !repeat) plat::note_key_press(key);
     // F12 belongs to the screenshot; the game never sees it.
     if (sc == SDL_SCANCODE_F12) {
         if (down && !repeat) request_screenshot();
@@ -166,6 +171,17 @@ void drawable_size(int& w, int& h) {
     if (d.window && !plat::config().headless) SDL_GL_GetDrawableSize(d.window, &w, &h);
 }
 
+// On a 60 Hz display the vertical blank may pace presenting; elsewhere it must not wait.
+void apply_vsync(VsyncMode mode) {
+    SDL_DisplayMode display_mode;
+    const int index = SDL_GetWindowDisplayIndex(d.window);
+    const double hz = index >= 0 && SDL_GetCurrentDisplayMode(index, &display_mode) == 0
+                          ? display_mode.refresh_rate
+                          : 0;
+    d.vsync = !plat::config().headless && UseVsync(mode, hz) && SDL_GL_SetSwapInterval(1) == 0;
+    if (!d.vsync) SDL_GL_SetSwapInterval(0);
+}
+
 void open_gl_window(Uint32 flags, int w, int h) {
     plat::request_gl_context();
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
@@ -174,13 +190,7 @@ void open_gl_window(Uint32 flags, int w, int h) {
     if (!d.window) fail("cannot open the display", SDL_GetError());
     d.context = SDL_GL_CreateContext(d.window);
     if (!d.context) fail("no OpenGL 3.3 context", SDL_GetError());
-    // On a 60 Hz display the vertical blank may pace presenting; elsewhere it must not wait.
-    SDL_DisplayMode mode;
-    int index = SDL_GetWindowDisplayIndex(d.window);
-    double hz = index >= 0 && SDL_GetCurrentDisplayMode(index, &mode) == 0 ? mode.refresh_rate : 0;
-    d.vsync = !plat::config().headless && UseVsync(plat::config().settings.vsync, hz) &&
-              SDL_GL_SetSwapInterval(1) == 0;
-    if (!d.vsync) SDL_GL_SetSwapInterval(0);
+    apply_vsync(plat::config().settings.vsync);
     if (!plat::renderer_init()) fail("cannot set up drawing", "shader or framebuffer failed");
 }
 
@@ -218,6 +228,12 @@ PictureRect window_picture() {
     int ww = kScreenW, wh = kScreenH;
     if (d.window) SDL_GetWindowSize(d.window, &ww, &wh);
     return PlacePicture(ww, wh, config().settings.scale);
+}
+
+void display_apply(const Settings& before, const Settings& now) {
+    if (!d.window || config().headless) return;
+    if (now.fullscreen != before.fullscreen) set_fullscreen(now.fullscreen);
+    if (now.vsync != before.vsync) apply_vsync(now.vsync);
 }
 
 void screen_to_picture(int wx, int wy, int& px, int& py) {
@@ -338,9 +354,11 @@ void Graphics(int width, int height, int depth, int hertz, int flags) {
     (void)flags;
     if (d.open) return;
     plat::Config& c = plat::config();
-    d.hertz = hertz > 0 ? hertz : 60;
-    d.period = 1000 / d.hertz;
-    d.remainder = 1000 - d.period * d.hertz;
+    d.designed_hertz = hertz > 0 ? hertz : 60;
+    const FrameSchedule schedule = PacedSchedule(d.designed_hertz, d.pace);
+    d.hertz = schedule.rate;
+    d.period = schedule.period;
+    d.remainder = schedule.remainder;
     d.accumulator = 0;
     if (c.headless) {
         if (c.draw) {
@@ -422,6 +440,21 @@ void Flip(int sync) {
     } else if (plat::config().headless && plat::config().draw) {
         plat::renderer_end_frame();
     }
+}
+
+void SetFramePace(int percent) {
+    const FrameSchedule schedule = PacedSchedule(d.designed_hertz, percent);
+    d.pace = percent;
+    // The same pace again changes nothing, so the designed schedule runs on undisturbed.
+    if (schedule.rate == d.hertz) return;
+    d.hertz = schedule.rate;
+    d.period = schedule.period;
+    d.remainder = schedule.remainder;
+    d.accumulator = 0;
+}
+
+int FramePace() {
+    return d.pace;
 }
 
 void SetWindowIcon(TImage* image, int frame) {

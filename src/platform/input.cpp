@@ -12,10 +12,11 @@
 #include <type_traits>
 
 #include "platform/internal.h"
+#include "platform/pad_bindings.h"
 
 namespace {
 
-constexpr int kButtons = 8;
+constexpr int kButtons = plat::kJoyButtons;
 
 struct InputState {
     int key_down[256] = {};
@@ -30,6 +31,8 @@ struct InputState {
     int joy_down[kButtons] = {};
     int joy_hits[kButtons] = {};
     bool joy_scripted = false;
+    bool pad_unplugged = false;   // the pad in use went away, until the game has heard of it
+    bool script_pad_out = false;  // the scripted pad is unplugged
 };
 InputState in;
 static_assert(std::is_trivially_copyable_v<InputState>, "saved as plain bytes");
@@ -41,14 +44,6 @@ std::deque<InputEvent> g_queue;
 void press(int& down, int& hits, bool now_down) {
     if (now_down && !down) ++hits;
     down = now_down ? 1 : 0;
-}
-
-int vk_of_control(const std::string& c) {
-    static const std::map<std::string, int> keys = {
-        {"left", 37},  {"right", 39},  {"up", 38},  {"down", 40}, {"jump", 162}, {"turbo", 164},
-        {"space", 32}, {"escape", 27}, {"f1", 112}, {"f2", 113},  {"f3", 114},   {"f11", 122}};
-    auto it = keys.find(c);
-    return it == keys.end() ? -1 : it->second;
 }
 
 // Full deflection must read exactly -1.0 or 1.0, since the game compares for equality; a
@@ -97,7 +92,9 @@ bool input_suspended() {
 }
 
 void input_joy_device_event() {
-    // Hot-plug: take the first pad that answers, preferring one with a controller mapping.
+    // Hot-plug: take the first pad that answers, preferring one with a controller mapping. A
+    // pad lost with none to take its place is news for the game (it pauses play).
+    const bool had = g_pad || g_stick;
     close_devices();
     for (int i = 0; i < SDL_NumJoysticks(); ++i) {
         if (SDL_IsGameController(i)) {
@@ -106,6 +103,7 @@ void input_joy_device_event() {
         }
     }
     if (SDL_NumJoysticks() > 0) g_stick = SDL_JoystickOpen(0);
+    if (had && !g_stick) in.pad_unplugged = true;
 }
 
 void input_reset_devices() {
@@ -123,15 +121,6 @@ void input_joy_refresh() {
         if (SDL_GameControllerGetButton(g_pad, SDL_CONTROLLER_BUTTON_DPAD_RIGHT)) x = 1.0f;
         if (SDL_GameControllerGetButton(g_pad, SDL_CONTROLLER_BUTTON_DPAD_UP)) y = -1.0f;
         if (SDL_GameControllerGetButton(g_pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN)) y = 1.0f;
-        const SDL_GameControllerButton order[kButtons] = {SDL_CONTROLLER_BUTTON_A,
-                                                          SDL_CONTROLLER_BUTTON_B,
-                                                          SDL_CONTROLLER_BUTTON_X,
-                                                          SDL_CONTROLLER_BUTTON_Y,
-                                                          SDL_CONTROLLER_BUTTON_LEFTSHOULDER,
-                                                          SDL_CONTROLLER_BUTTON_BACK,
-                                                          SDL_CONTROLLER_BUTTON_START,
-                                                          SDL_CONTROLLER_BUTTON_RIGHTSHOULDER};
-        for (int i = 0; i < kButtons; ++i) b[i] = SDL_GameControllerGetButton(g_pad, order[i]);
     } else if (g_stick) {
         if (SDL_JoystickNumAxes(g_stick) > 1) {
             x = axis_value(SDL_JoystickGetAxis(g_stick, 0));
@@ -144,9 +133,8 @@ void input_joy_refresh() {
             if (hat & SDL_HAT_UP) y = -1.0f;
             if (hat & SDL_HAT_DOWN) y = 1.0f;
         }
-        int n = std::min(SDL_JoystickNumButtons(g_stick), kButtons);
-        for (int i = 0; i < n; ++i) b[i] = SDL_JoystickGetButton(g_stick, i);
     }
+    plat::read_pad_buttons(g_pad, g_stick, b);
     in.joy_x = x;
     in.joy_y = y;
     for (int i = 0; i < kButtons; ++i) press(in.joy_down[i], in.joy_hits[i], b[i]);
@@ -174,6 +162,41 @@ bool input_pull_next_group() {
     return true;
 }
 
+void input_script_axis(bool horizontal, float value) {
+    in.joy_scripted = true;
+    (horizontal ? in.joy_x : in.joy_y) = value;
+}
+
+void input_script_button(int button, bool down) {
+    if (button < 0 || button >= kButtons) return;
+    in.joy_scripted = true;
+    if (in.script_pad_out && down) return;  // an unplugged pad presses nothing
+    press(in.joy_down[button], in.joy_hits[button], down);
+}
+
+void input_script_pad_plugged(bool plugged) {
+    in.joy_scripted = true;
+    if (!plugged && !in.script_pad_out) {
+        for (int i = 0; i < kButtons; ++i) press(in.joy_down[i], in.joy_hits[i], false);
+        in.joy_x = in.joy_y = 0;
+        in.pad_unplugged = true;
+    }
+    in.script_pad_out = !plugged;
+}
+
+int input_pad_kind() {
+    pump_events();
+    if (config().headless) return in.joy_scripted && !in.script_pad_out ? 1 : 0;
+    return g_pad ? 1 : g_stick ? 2 : 0;
+}
+
+bool input_take_pad_unplugged() {
+    pump_events();
+    const bool unplugged = in.pad_unplugged;
+    in.pad_unplugged = false;
+    return unplugged;
+}
+
 SavedInput input_save() {
     SavedInput s;
     const auto* bytes = reinterpret_cast<const unsigned char*>(&in);
@@ -194,51 +217,6 @@ void HeadlessQueueEvents(const std::vector<InputEvent>& events) {
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const InputEvent& a, const InputEvent& b) { return a.frame < b.frame; });
     g_queue.assign(sorted.begin(), sorted.end());
-}
-
-bool HeadlessKnowsControl(const std::string& c) {
-    if (vk_of_control(c) >= 0) return true;
-    static const char* others[] = {"mouse1", "mouse2",   "mouse", "joy-left", "joy-right",
-                                   "joy-up", "joy-down", "close", "suspend",  "resume"};
-    for (const char* o : others)
-        if (c == o) return true;
-    return c.size() == 4 && c.compare(0, 3, "joy") == 0 && c[3] >= '0' && c[3] <= '7';
-}
-
-void HeadlessApply(const InputEvent& e) {
-    auto act = [&](auto&& set) {
-        if (e.action == InputAction::kPress)
-            set(true);
-        else if (e.action == InputAction::kRelease)
-            set(false);
-        else
-            set(true), set(false);
-    };
-    int vk = vk_of_control(e.control);
-    if (vk >= 0) {
-        act([&](bool d) { plat::input_key_event(vk, d); });
-    } else if (e.control == "mouse1" || e.control == "mouse2") {
-        int b = e.control == "mouse1" ? 1 : 2;
-        act([&](bool d) { plat::input_mouse_button(b, d); });
-    } else if (e.control == "mouse") {
-        plat::input_mouse_move(e.x, e.y);
-    } else if (e.control.compare(0, 4, "joy-") == 0) {
-        in.joy_scripted = true;
-        bool horizontal = e.control == "joy-left" || e.control == "joy-right";
-        float full = (e.control == "joy-left" || e.control == "joy-up") ? -1.0f : 1.0f;
-        float& axis = horizontal ? in.joy_x : in.joy_y;
-        act([&](bool d) { axis = d ? full : 0.0f; });
-    } else if (e.control.compare(0, 3, "joy") == 0 && e.control.size() == 4) {
-        in.joy_scripted = true;
-        int b = e.control[3] - '0';
-        act([&](bool d) { press(in.joy_down[b], in.joy_hits[b], d); });
-    } else if (e.control == "close") {
-        plat::input_close_request();
-    } else if (e.control == "suspend") {
-        plat::input_set_suspended(true);
-    } else if (e.control == "resume") {
-        plat::input_set_suspended(false);
-    }
 }
 
 int KeyHit(int key) {
@@ -291,7 +269,7 @@ void FlushMouse() {
 
 int JoyCount() {
     plat::pump_events();
-    if (plat::config().headless) return in.joy_scripted ? 1 : 0;
+    if (plat::config().headless) return in.joy_scripted && !in.script_pad_out ? 1 : 0;
     return SDL_NumJoysticks();
 }
 

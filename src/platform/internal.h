@@ -143,6 +143,8 @@ void renderer_end_frame();
 
 // Display (display.cpp).
 void pump_events();  // every input query calls this first
+// Full screen and vertical sync follow new settings at once (scaling is read every frame).
+void display_apply(const Settings& before, const Settings& now);
 void screen_to_picture(int wx, int wy, int& px, int& py);
 void picture_to_screen(int px, int py, int& wx, int& wy);
 
@@ -158,6 +160,15 @@ void input_before_query();
 bool input_pull_next_group();
 void input_joy_device_event();
 void input_reset_devices();
+// The scripted joystick: an axis at a value, one of the game's buttons, the pad unplugged or
+// plugged in again (an unplugged pad releases everything and presses nothing).
+void input_script_axis(bool horizontal, float value);
+void input_script_button(int button, bool down);
+void input_script_pad_plugged(bool plugged);
+// True once after the pad in use was unplugged.
+bool input_take_pad_unplugged();
+// The kind of pad read now: 0 none, 1 a game controller, 2 a plain joystick.
+int input_pad_kind();
 // The device state and the scripted events still queued, for SavePlatformState.
 struct SavedInput {
     std::vector<unsigned char> devices;
@@ -170,6 +181,8 @@ void input_load(const SavedInput& saved);
 bool audio_init();
 void audio_advance(int now_ms);
 void audio_shutdown();
+// The player's effects and music volumes, 0..100, over every channel's own volume.
+void audio_set_volumes(int effects_percent, int music_percent);
 
 // Clock (display.cpp).
 int now_ms();

@@ -24,7 +24,21 @@ std::vector<int> VirtualKeysFor(const KeyBindings& bindings, int keycode, int na
     return vks;
 }
 
+namespace {
+int g_pressed = SDLK_UNKNOWN;
+}  // namespace
+
 namespace plat {
+void note_key_press(int keycode) {
+    g_pressed = keycode;
+}
+
+std::string take_key_press() {
+    const int key = g_pressed;
+    g_pressed = SDLK_UNKNOWN;
+    return key == SDLK_UNKNOWN ? "" : SDL_GetKeyName(key);
+}
+
 KeyBindings& key_bindings() {
     static KeyBindings bindings = BindingsFrom(Settings{});
     return bindings;

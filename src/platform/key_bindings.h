@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "platform/settings.h"
@@ -22,4 +23,7 @@ std::vector<int> VirtualKeysFor(const KeyBindings& bindings, int keycode, int na
 namespace plat {
 // The bindings in force; the defaults until the desktop program sets its own.
 KeyBindings& key_bindings();
+// A physical key went down; take_key_press gives its SDL name once ("" when none came).
+void note_key_press(int keycode);
+std::string take_key_press();
 }  // namespace plat

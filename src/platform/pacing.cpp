@@ -4,6 +4,8 @@
 
 #include <SDL2/SDL.h>
 
+#include <algorithm>
+
 #include "platform/internal.h"
 
 double PreciseMs() {
@@ -25,4 +27,13 @@ bool UseVsync(VsyncMode mode, double refresh_hz) {
     if (mode == VsyncMode::kOn) return true;
     if (mode == VsyncMode::kOff) return false;
     return refresh_hz >= 59.9 && refresh_hz <= 60.1;
+}
+
+FrameSchedule PacedSchedule(int hertz, int percent) {
+    FrameSchedule s;
+    percent = percent < 50 ? 50 : (percent > 100 ? 100 : percent);
+    s.rate = std::max(1, (hertz * percent + 50) / 100);
+    s.period = 1000 / s.rate;
+    s.remainder = 1000 - s.period * s.rate;
+    return s;
 }

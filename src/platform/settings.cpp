@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <utility>
 
@@ -17,6 +18,11 @@ namespace {
 const char* const kControlKeys[kBoundControls] = {"key_left", "key_right", "key_up",   "key_down",
                                                   "key_jump", "key_turbo", "key_pause"};
 const int kControlVirtualKeys[kBoundControls] = {37, 39, 38, 40, 162, 164, 32};
+const char* const kPadKeys[kPadControls] = {"pad_jump", "pad_turbo", "pad_pause", "pad_options"};
+
+bool is_button_number(const std::string& w) {
+    return !w.empty() && w.size() <= 2 && w.find_first_not_of("0123456789") == std::string::npos;
+}
 
 std::string trim(const std::string& s) {
     size_t b = s.find_first_not_of(" \t\r");
@@ -25,64 +31,133 @@ std::string trim(const std::string& s) {
     return s.substr(b, e - b + 1);
 }
 
-// A two-way choice: true for `yes`, false for `no`, anything else is not understood.
-bool read_choice(const std::string& value, const char* yes, const char* no, bool& out) {
-    if (value == yes) return out = true, true;
-    if (value == no) return out = false, true;
-    return false;
+// One setting of the file: its name, how its value is read (false with the reason when it
+// cannot be), and how the value in force is written. Adding a setting is adding a row.
+struct SettingKey {
+    std::string name;
+    std::function<bool(Settings&, const std::string& value, std::string& why)> read;
+    std::function<std::string(const Settings&)> write;
+};
+
+// A two-way choice: `yes` or `no` for the field.
+SettingKey choice(const char* name, const char* yes, const char* no, bool Settings::*field) {
+    return {name,
+            [=](Settings& s, const std::string& value, std::string& why) {
+                if (value != yes && value != no) {
+                    why = "'" + value + "' is not " + yes + " or " + no;
+                    return false;
+                }
+                s.*field = value == yes;
+                return true;
+            },
+            [=](const Settings& s) { return std::string(s.*field ? yes : no); }};
+}
+
+// A whole number from `low` to `high`.
+SettingKey number(const char* name, int low, int high, int Settings::*field) {
+    return {name,
+            [=](Settings& s, const std::string& value, std::string& why) {
+                int n = 0;
+                const bool ok = !value.empty() && value.size() <= 4 &&
+                                value.find_first_not_of("0123456789") == std::string::npos;
+                if (ok) n = std::stoi(value);
+                if (!ok || n < low || n > high) {
+                    why = "'" + value + "' is not a whole number from " + std::to_string(low) +
+                          " to " + std::to_string(high);
+                    return false;
+                }
+                s.*field = n;
+                return true;
+            },
+            [=](const Settings& s) { return std::to_string(s.*field); }};
+}
+
+// One of several words, in the order of the enumeration.
+template <typename E>
+SettingKey one_of(const char* name, std::vector<const char*> words, E Settings::*field) {
+    return {
+        name,
+        [=](Settings& s, const std::string& value, std::string& why) {
+            for (size_t i = 0; i < words.size(); ++i) {
+                if (value != words[i]) continue;
+                s.*field = static_cast<E>(i);
+                return true;
+            }
+            why = "'" + value + "' is not ";
+            for (size_t i = 0; i < words.size(); ++i)
+                why += std::string(i == 0 ? "" : i + 1 == words.size() ? " or " : ", ") + words[i];
+            return false;
+        },
+        [=](const Settings& s) { return std::string(words[static_cast<size_t>(s.*field)]); }};
+}
+
+SettingKey keyboard_key(size_t control) {
+    return {kControlKeys[control],
+            [=](Settings& s, const std::string& value, std::string& why) {
+                if (value.empty() || SDL_GetKeyFromName(value.c_str()) == SDLK_UNKNOWN) {
+                    why = "'" + value + "' is not a key name";
+                    return false;
+                }
+                s.keys[control] = value;
+                return true;
+            },
+            [=](const Settings& s) { return s.keys[control]; }};
+}
+
+SettingKey pad_buttons(size_t control) {
+    return {kPadKeys[control],
+            [=](Settings& s, const std::string& value, std::string& why) {
+                const std::vector<std::string> words = PadButtons(value);
+                for (const std::string& w : words) {
+                    if (!IsPadButtonName(w) && !is_button_number(w)) {
+                        why = "'" + w + "' is not a pad button name or a joystick button number";
+                        return false;
+                    }
+                }
+                if (words.empty()) {
+                    why = "no button named";
+                    return false;
+                }
+                std::string joined;
+                for (const std::string& w : words) joined += (joined.empty() ? "" : " ") + w;
+                s.pad[control] = joined;
+                return true;
+            },
+            [=](const Settings& s) { return s.pad[control]; }};
+}
+
+// Every setting in the order a fresh file lists them.
+const std::vector<SettingKey>& setting_keys() {
+    static const std::vector<SettingKey> keys = [] {
+        std::vector<SettingKey> k = {choice("fullscreen", "yes", "no", &Settings::fullscreen),
+                                     one_of("scale", {"fit", "integer"}, &Settings::scale),
+                                     one_of("vsync", {"auto", "on", "off"}, &Settings::vsync),
+                                     choice("effects", "on", "off", &Settings::effects),
+                                     choice("music", "on", "off", &Settings::music),
+                                     number("effects_volume", 0, 100, &Settings::effects_volume),
+                                     number("music_volume", 0, 100, &Settings::music_volume)};
+        for (size_t i = 0; i < kBoundControls; ++i) k.push_back(keyboard_key(i));
+        for (size_t i = 0; i < kPadControls; ++i) k.push_back(pad_buttons(i));
+        k.push_back(number("assist_speed", 50, 100, &Settings::assist_speed));
+        k.push_back(choice("assist_invincible", "yes", "no", &Settings::assist_invincible));
+        k.push_back(
+            choice("assist_unlimited_lives", "yes", "no", &Settings::assist_unlimited_lives));
+        return k;
+    }();
+    return keys;
 }
 
 bool read_line(Settings& s, const std::string& key, const std::string& value, std::string& why) {
-    bool b = false;
-    auto choice = [&](const char* yes, const char* no, bool& field) {
-        if (!read_choice(value, yes, no, b)) {
-            why = "'" + value + "' is not " + yes + " or " + no;
-            return false;
-        }
-        field = b;
-        return true;
-    };
-    if (key == "fullscreen") return choice("yes", "no", s.fullscreen);
-    if (key == "effects") return choice("on", "off", s.effects);
-    if (key == "music") return choice("on", "off", s.music);
-    if (key == "scale") {
-        bool fit = false;
-        if (!choice("fit", "integer", fit)) return false;
-        s.scale = fit ? ScaleMode::kFit : ScaleMode::kInteger;
-        return true;
-    }
-    if (key == "vsync") {
-        if (value == "auto") return s.vsync = VsyncMode::kAuto, true;
-        if (value == "on") return s.vsync = VsyncMode::kOn, true;
-        if (value == "off") return s.vsync = VsyncMode::kOff, true;
-        why = "'" + value + "' is not auto, on or off";
-        return false;
-    }
-    for (int i = 0; i < kBoundControls; ++i) {
-        if (key != kControlKeys[i]) continue;
-        if (value.empty() || SDL_GetKeyFromName(value.c_str()) == SDLK_UNKNOWN) {
-            why = "'" + value + "' is not a key name";
-            return false;
-        }
-        s.keys[static_cast<size_t>(i)] = value;
-        return true;
-    }
+    for (const SettingKey& k : setting_keys())
+        if (k.name == key) return k.read(s, value, why);
     why = "unknown setting '" + key + "'";
     return false;
 }
 
 // Every setting as its file line would show it, in the file's order.
 std::vector<std::pair<std::string, std::string>> setting_lines(const Settings& s) {
-    std::vector<std::pair<std::string, std::string>> lines = {
-        {"fullscreen", s.fullscreen ? "yes" : "no"},
-        {"scale", s.scale == ScaleMode::kFit ? "fit" : "integer"},
-        {"vsync", s.vsync == VsyncMode::kAuto ? "auto"
-                  : s.vsync == VsyncMode::kOn ? "on"
-                                              : "off"},
-        {"effects", s.effects ? "on" : "off"},
-        {"music", s.music ? "on" : "off"}};
-    for (int i = 0; i < kBoundControls; ++i)
-        lines.emplace_back(kControlKeys[i], s.keys[static_cast<size_t>(i)]);
+    std::vector<std::pair<std::string, std::string>> lines;
+    for (const SettingKey& k : setting_keys()) lines.emplace_back(k.name, k.write(s));
     return lines;
 }
 
@@ -95,9 +170,52 @@ const char* const kFreshFile =
     "vsync =\n"
     "effects =\n"
     "music =\n"
-    "# Keys by SDL key name (Left, Right, Up, Down, Left Ctrl, Left Alt, Space, X, Return...).\n";
+    "# Volumes from 0 (silent) to 100.\n"
+    "effects_volume =\n"
+    "music_volume =\n"
+    "# Keys by SDL key name (Left, Right, Up, Down, Left Ctrl, Left Alt, Space, X, Return...).\n"
+    "key_left =\n"
+    "key_right =\n"
+    "key_up =\n"
+    "key_down =\n"
+    "key_jump =\n"
+    "key_turbo =\n"
+    "key_pause =\n"
+    "# Pad buttons by SDL name (a, b, x, y, back, start, leftshoulder, rightshoulder, dpup...)\n"
+    "# and, for a joystick without a controller mapping, by number; several may share a control.\n"
+    "pad_jump =\n"
+    "pad_turbo =\n"
+    "pad_pause =\n"
+    "pad_options =\n"
+    "# Assist: game speed in percent (50 to 100), and yes or no; an assisted game sets no top\n"
+    "# score.\n"
+    "assist_speed =\n"
+    "assist_invincible =\n"
+    "assist_unlimited_lives =\n";
 
 }  // namespace
+
+const char* PadControlKey(PadControl control) {
+    return kPadKeys[static_cast<int>(control)];
+}
+
+std::vector<std::string> PadButtons(const std::string& value) {
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : value + " ") {
+        if (c == ' ' || c == ',' || c == '\t') {
+            if (!word.empty()) words.push_back(word);
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    return words;
+}
+
+bool IsPadButtonName(const std::string& word) {
+    return SDL_GameControllerGetButtonFromString(word.c_str()) != SDL_CONTROLLER_BUTTON_INVALID;
+}
 
 const char* BoundControlKey(BoundControl control) {
     return kControlKeys[static_cast<int>(control)];

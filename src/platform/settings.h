@@ -14,6 +14,10 @@ enum class VsyncMode { kAuto, kOn, kOff };
 enum class BoundControl { kLeft, kRight, kUp, kDown, kJump, kTurbo, kPause };
 constexpr int kBoundControls = 7;
 
+// The pad's buttons a player can move, each answering to one or more buttons.
+enum class PadControl { kJump, kTurbo, kPause, kOptions };
+constexpr int kPadControls = 4;
+
 struct Settings {
     bool fullscreen = true;
     ScaleMode scale = ScaleMode::kFit;
@@ -23,7 +27,24 @@ struct Settings {
     // SDL key names, in BoundControl order.
     std::array<std::string, kBoundControls> keys = {"Left",      "Right",    "Up",   "Down",
                                                     "Left Ctrl", "Left Alt", "Space"};
+    // 0 silent .. 100 full; F2 and F3 switch them off without changing them.
+    int effects_volume = 100;
+    int music_volume = 100;
+    // In PadControl order: SDL game-controller button names and, for a plain joystick, button
+    // numbers, separated by spaces. The defaults are the buttons the game has always used.
+    std::array<std::string, kPadControls> pad = {"a 0", "b rightshoulder 1 7", "x 2", "back 5"};
+    // Help beyond the designed game; a game takes them when it starts.
+    int assist_speed = 100;  // percent of the designed pace, 50..100
+    bool assist_invincible = false;
+    bool assist_unlimited_lives = false;
 };
+
+// The settings file's name for a pad control ("pad_jump").
+const char* PadControlKey(PadControl control);
+// A pad binding's value split into its words: the button names and the joystick numbers.
+std::vector<std::string> PadButtons(const std::string& value);
+// True for an SDL game-controller button name ("a", "back", "rightshoulder", ...).
+bool IsPadButtonName(const std::string& word);
 
 // The settings file's name for a bound control ("key_jump") and the virtual key it drives.
 const char* BoundControlKey(BoundControl control);

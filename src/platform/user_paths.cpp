@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player's data folder and the choice of the top score's place.
+// The folders inside the player's data folder and the choice of the top score's place.
 #include "platform/user_paths.h"
 
 #include <SDL2/SDL.h>
@@ -8,14 +8,6 @@
 #include <filesystem>
 
 #include "platform/internal.h"
-
-std::string UserDataFolder() {
-    char* pref = SDL_GetPrefPath("", "varnoth");
-    if (!pref) return "";
-    std::string folder = pref;
-    SDL_free(pref);
-    return folder;
-}
 
 std::string UserDataSubfolder(const std::string& name) {
     const std::string base = UserDataFolder();
@@ -26,6 +18,10 @@ std::string UserDataSubfolder(const std::string& name) {
     if (!std::filesystem::is_directory(plat::fs_path(folder), error)) return "";
     // The same separator as the system's own path before it.
     return folder + base.back();
+}
+
+std::string ScreenshotsFolder() {
+    return UserDataSubfolder("screenshots");
 }
 
 std::string ChooseTopScorePath(const std::string& program_file, const std::string& program_folder,
