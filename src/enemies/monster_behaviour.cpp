@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "enemies/monster_tag.h"
+#include "shell/addon_hooks.h"
 #include "shell/globals.h"
 
 namespace {
@@ -29,6 +30,10 @@ bool touches_hero(int x, int y, int frame) {
     return ImagesCollide(img_sprites, x, y, frame, img_sprites, Int(p.x), Int(p.y), kHeroFrame);
 }
 
+bool hero_untouchable() {
+    return addon_hooks.hero_untouchable && addon_hooks.hero_untouchable();
+}
+
 // framectr alternates 0 and 1, changing every n frames.
 void toggle_every(monster_tag& m, int n) {
     m.frametmr += 1;
@@ -51,7 +56,7 @@ void firebar(monster_tag& m) {
         SetRotation(static_cast<float>(m.rotation));
         DrawImage(img_sprites, static_cast<float>(ax), static_cast<float>(ay), m.frame);
         SetRotation(0);
-        if (touches_hero(ax, ay, m.frame)) {
+        if (touches_hero(ax, ay, m.frame) && !hero_untouchable()) {
             // Like every other hit it clears the effects, so no sparkle outlives the power.
             specialfx_tag::reset();
             hero_hit();
@@ -260,7 +265,8 @@ void fly_projectile(monster_tag& m, int dx) {
     SetTransform(0, 1, 1);
     m.px += m.pxstp;
     m.py += m.pystp;
-    if (game.invincible == 0 && touches_hero(Int(m.px), Int(m.py), m.pframe)) {
+    if (game.invincible == 0 && touches_hero(Int(m.px), Int(m.py), m.pframe) &&
+        !hero_untouchable()) {
         m.projectile = 0;
         specialfx_tag::reset();
         hero_hit();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "enemies/monster_tag.h"
+#include "shell/addon_hooks.h"
 #include "shell/globals.h"
 
 namespace {
@@ -248,6 +249,7 @@ void monster_tag::collisions() {
     player_tag& p = hero();
     if (state == 0 || !sprites_collide(Int(x), Int(y), frame, Int(p.x), Int(p.y), kHeroFrame))
         return;
+    if (addon_hooks.hero_untouchable && addon_hooks.hero_untouchable()) return;
     if (game.invincible != 0) {
         kill(*this);
         award(x, y, hero_kill_points());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The hero's death: the scene chosen by how he died, the witch's laugh, the lost life and
 // power, the turn passing in a two-player game, and the way on to the announcement or game over.
+#include "shell/addon_hooks.h"
 #include "shell/globals.h"
 #include "shell/held_button_wait.h"
 
@@ -115,7 +116,7 @@ void game_tag::tovo_death() {
     }
     game.wlaugh = 0;
 
-    p.lives -= 1;
+    if (!addon_hooks.lives_unlimited || !addon_hooks.lives_unlimited()) p.lives -= 1;
     p.power = 0;
     game.state = p.lives <= 0 ? kGameOver : kLevelIntro;
 

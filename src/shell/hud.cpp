@@ -3,6 +3,7 @@
 // draw_shadow_text, the one way the game prints: a black shadow, then the text in colour.
 #include <string>
 
+#include "shell/addon_hooks.h"
 #include "shell/globals.h"
 
 namespace {
@@ -89,4 +90,5 @@ void game_tag::display() {
     }
 
     if (game.cpflasher > kFlashCycleEnd) game.cpflasher = 0;
+    if (addon_hooks.hud_draw) addon_hooks.hud_draw();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh game: the level is cleared and both player records go back to the first area with
 // three lives. The attract demo reuses this but keeps the scores the last game left behind.
+#include "shell/addon_hooks.h"
 #include "shell/globals.h"
 
 namespace {
@@ -27,4 +28,5 @@ void game_tag::start_new() {
         for (int& it : p.item) it = 0;
         p.fireballmaxtmr = kFirstEnemyFlameDelay;
     }
+    if (addon_hooks.game_starts) addon_hooks.game_starts();
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "shell/addon_hooks.h"
 #include "shell/globals.h"
 #include "shell/held_button_wait.h"
 
@@ -117,6 +118,10 @@ void game_tag::title_screen() {
     int pointer_step = 0;
 
     for (;;) {
+        if (addon_hooks.title_frame && addon_hooks.title_frame()) {
+            game.state = kQuit;
+            return;
+        }
         Cls();
         if (demo_playing == 1) {
             play_game();
@@ -151,6 +156,7 @@ void game_tag::title_screen() {
             }
             DrawImage(img_sprites, static_cast<float>(pointer_x),
                       static_cast<float>(290 + 40 * sel), kHandFrame);
+            if (addon_hooks.title_draw) addon_hooks.title_draw();
         }
 
         display();

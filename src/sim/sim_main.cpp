@@ -27,15 +27,18 @@ struct Options {
     int seed = 1;
     int start_level = 0, start_area = 0, start_players = 1;
     std::string data;
+    std::string settings;
     bool no_draw = false;
 };
 
 [[noreturn]] void usage(const std::string& why) {
-    std::fprintf(stderr,
-                 "varnoth-sim: %s\n"
-                 "usage: varnoth-sim [--frames N] [--input FILE] [--shot FRAME:PATH]... "
-                 "[--dump FRAME:PATH]... [--seed N] [--start L.A[:P]] [--data DIR] [--no-draw]\n",
-                 why.c_str());
+    std::fprintf(
+        stderr,
+        "varnoth-sim: %s\n"
+        "usage: varnoth-sim [--frames N] [--input FILE] [--shot FRAME:PATH]... "
+        "[--dump FRAME:PATH]... [--seed N] [--start L.A[:P]] [--data DIR] [--settings FILE] "
+        "[--no-draw]\n",
+        why.c_str());
     std::exit(2);
 }
 
@@ -76,6 +79,8 @@ Options parse(int argc, char** argv) {
             o.seed_set = true, o.seed = number(next(), "--seed");
         else if (a == "--data")
             o.data = next();
+        else if (a == "--settings")
+            o.settings = next();
         else if (a == "--no-draw")
             o.no_draw = true;
         else if (a == "--start") {
@@ -125,12 +130,22 @@ int main(int argc, char** argv) {
         }
     }
 
+    // The player's settings as a file holds them, read and never written.
+    Settings settings;
+    if (!o.settings.empty()) {
+        if (!std::ifstream(o.settings)) usage("cannot read the settings file " + o.settings);
+        std::vector<std::string> warnings;
+        settings = LoadSettings(o.settings, warnings);
+        for (const std::string& w : warnings) std::fprintf(stderr, "varnoth-sim: %s\n", w.c_str());
+    }
+
     HeadlessOptions h;
     h.draw = !o.no_draw;
     h.seed_set = true;
     h.seed = o.seed_set ? o.seed : 1;
     h.data_dir = o.data;
     PlatformUseHeadless(h);
+    PlatformUseSettings(settings, settings, "");
     HeadlessQueueEvents(events);
     SetFlipHook([&o](int frame) {
         std::vector<std::string> s = TakeSoundEvents();
