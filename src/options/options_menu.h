@@ -65,3 +65,6 @@ enum class OptionsExit { kBack, kLeaveGame, kQuit };
 void CloseOptionsScreen(OptionsExit exit);
 // True while the screen was opened from a game under way (the pause).
 bool OptionsOpenedInGame();
+// The question and the message on the screen now ("" when none): what the player reads.
+std::string OptionsQuestionShown();
+std::string OptionsMessageShown();

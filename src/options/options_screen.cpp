@@ -235,12 +235,13 @@ void handle(Screen& s, const Presses& p) {
         s.exit = OptionsExit::kQuit;
         return;
     }
+    // While a new key is awaited, F10 too is a key pressed, and answered as one the game keeps.
+    if (!s.captures.empty()) return run_capture(s, p);
     if (p.close) {
         s.closing = true;
         s.exit = OptionsExit::kBack;
         return;
     }
-    if (!s.captures.empty()) return run_capture(s, p);
     if (!s.questions.empty()) return answer_question(s, p);
 
     Level& level = s.levels.back();
@@ -278,6 +279,14 @@ void draw_frame_art() {
 }
 
 void draw_question(const Screen& s) {
+    // The page stays in sight, dimmed, behind the question.
+    const int blend = GetBlend();
+    SetBlend(3);
+    SetAlpha(0.75f);
+    SetColor(0, 0, 0);
+    DrawRect(0, 0, 640, 480);
+    SetAlpha(1.0f);
+    SetBlend(blend);
     SetColor(0, 0, 0);
     DrawRect(50, kQuestionTop, 540, kQuestionHeight);
     SetColor(0, 160, 160);
@@ -321,8 +330,11 @@ void draw_page(const Screen& s) {
         if (!item) continue;
         if (chosen && capturing) {
             const int seconds = (s.captures.back().frames_left + 59) / 60;
-            draw_options_text(kValueMid, y, kGreen, "press... " + std::to_string(seconds), 1.0f,
-                              TextAlign::kCentre, kValueWidth + 40);
+            const bool keyboard = s.captures.back().device == CaptureDevice::kKeyboard;
+            draw_options_text(kValueMid, y, kGreen,
+                              std::string(keyboard ? "Press a key" : "Press a button") + " (" +
+                                  std::to_string(seconds) + ")",
+                              1.0f, TextAlign::kCentre, kValueWidth + 40);
             continue;
         }
         if (!item->value) continue;
@@ -429,4 +441,12 @@ void CloseOptionsScreen(OptionsExit exit) {
 
 bool OptionsOpenedInGame() {
     return g_screen && g_screen->in_game;
+}
+
+std::string OptionsQuestionShown() {
+    return g_screen && !g_screen->questions.empty() ? g_screen->questions.back().text : "";
+}
+
+std::string OptionsMessageShown() {
+    return g_screen && g_screen->message_frames > 0 ? g_screen->message : "";
 }
