@@ -81,6 +81,27 @@ TEST(TopScorePlace, SettingsFollowTheConfigurationFolder) {
     EXPECT_EQ(SettingsFilePath(), "/srv/conf/varnoth/varnoth.ini");
 }
 
+TEST(TopScorePlace, EmptyOrRelativeXdgFoldersCountAsUnset) {
+    const std::string dir = scratch_folder("xdg_empty");
+    EnvFor home("HOME", dir.c_str());
+    for (const char* value : {"", "relative/data", "./data"}) {
+        EnvFor data_home("XDG_DATA_HOME", value);
+        EnvFor config_home("XDG_CONFIG_HOME", value);
+        EXPECT_EQ(UserDataFolder(), dir + "/.local/share/varnoth/") << "'" << value << "'";
+        EXPECT_EQ(SettingsFilePath(), dir + "/.config/varnoth/varnoth.ini") << "'" << value << "'";
+        EXPECT_EQ(ScreenshotsFolder(), dir + "/.local/share/varnoth/screenshots/");
+        EXPECT_EQ(UserDataSubfolder("replays"), dir + "/.local/share/varnoth/replays/");
+    }
+    // Nothing was made at the root or beside the test.
+    struct stat st;
+    EXPECT_NE(stat("/varnoth", &st), 0);
+    EXPECT_NE(stat("relative", &st), 0);
+    // A relative home is no home.
+    EnvFor relative_home("HOME", "home");
+    EnvFor data_home("XDG_DATA_HOME", "");
+    EXPECT_EQ(UserDataFolder(), "");
+}
+
 TEST(Screenshot, TheGamesPictureIsWrittenAsA640By480PngWithASuffixForTheSameSecond) {
     fresh_game(true);
     Cls();

@@ -92,6 +92,66 @@ TEST(SettingsFile, SaveAndLoadRoundTripAndAFailedSaveKeepsTheOldFile) {
     EXPECT_EQ(slurp(path), before);
 }
 
+TEST(SettingsFile, VolumesPadButtonsAndAssistAreReadCheckedAndWrittenBack) {
+    std::vector<std::string> warnings;
+    Settings s = ParseSettings(
+        "effects_volume = 30\n"
+        "music_volume = 0\n"
+        "pad_jump = y, 3\n"
+        "pad_turbo = b   leftshoulder\n"
+        "pad_pause = start\n"
+        "pad_options = guide 11\n"
+        "assist_speed = 70\n"
+        "assist_invincible = yes\n"
+        "assist_unlimited_lives = no\n"
+        "effects_volume = 101\n"    // out of range: stays 30
+        "music_volume = loud\n"     // not a number
+        "pad_jump = a, fire\n"      // no such button: stays y 3
+        "pad_pause =\n"             // no button at all
+        "assist_speed = 40\n"       // below half speed
+        "assist_invincible = on\n"  // yes or no only
+        "pad_options = 123\n",      // three digits is no joystick button
+        "v.ini", warnings);
+    EXPECT_EQ(s.effects_volume, 30);
+    EXPECT_EQ(s.music_volume, 0);
+    EXPECT_EQ(s.pad[static_cast<size_t>(PadControl::kJump)], "y 3");
+    EXPECT_EQ(s.pad[static_cast<size_t>(PadControl::kTurbo)], "b leftshoulder");
+    EXPECT_EQ(s.pad[static_cast<size_t>(PadControl::kPause)], "start");
+    EXPECT_EQ(s.pad[static_cast<size_t>(PadControl::kOptions)], "guide 11");
+    EXPECT_EQ(s.assist_speed, 70);
+    EXPECT_TRUE(s.assist_invincible);
+    EXPECT_FALSE(s.assist_unlimited_lives);
+    ASSERT_EQ(warnings.size(), 7u);
+    for (size_t i = 0; i < warnings.size(); ++i)
+        EXPECT_EQ(warnings[i].rfind("v.ini:" + std::to_string(10 + i) + ": ", 0), 0u)
+            << warnings[i];
+    EXPECT_NE(warnings[2].find("'fire'"), std::string::npos) << warnings[2];
+
+    // The defaults keep the buttons the game always used, and read back unchanged.
+    const Settings d;
+    EXPECT_EQ(d.effects_volume, 100);
+    EXPECT_EQ(d.music_volume, 100);
+    EXPECT_EQ(d.pad[static_cast<size_t>(PadControl::kJump)], "a 0");
+    EXPECT_EQ(d.pad[static_cast<size_t>(PadControl::kTurbo)], "b rightshoulder 1 7");
+    EXPECT_EQ(d.assist_speed, 100);
+    EXPECT_FALSE(d.assist_invincible || d.assist_unlimited_lives);
+    warnings.clear();
+    EXPECT_EQ(FormatSettings(ParseSettings(FormatSettings(s), "x", warnings)), FormatSettings(s));
+    EXPECT_TRUE(warnings.empty());
+    // A file written before these keys existed gains them at its end, its own lines kept.
+    const std::string old = "# mine\nfullscreen = yes\nkey_pause = Space\n";
+    const std::string grown = FormatSettings(s, old);
+    EXPECT_EQ(grown.rfind(old, 0), 0u) << grown;
+    EXPECT_NE(grown.find("\nassist_speed = 70\n"), std::string::npos) << grown;
+    EXPECT_NE(grown.find("\npad_jump = y 3\n"), std::string::npos) << grown;
+    // Every key is listed, with a comment, in a fresh file.
+    const std::string fresh = FormatSettings(Settings{});
+    for (const char* key :
+         {"effects_volume = 100", "music_volume = 100", "pad_jump = a 0", "pad_options = back 5",
+          "assist_speed = 100", "assist_invincible = no", "assist_unlimited_lives = no"})
+        EXPECT_NE(fresh.find(std::string("\n") + key + "\n"), std::string::npos) << key;
+}
+
 TEST(SettingsFile, VsyncAutoOnlyOnSixtyHertzDisplays) {
     EXPECT_TRUE(UseVsync(VsyncMode::kAuto, 60.0));
     EXPECT_TRUE(UseVsync(VsyncMode::kAuto, 59.94));

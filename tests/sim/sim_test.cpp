@@ -50,6 +50,27 @@ TEST(InputScript, ParsesEveryActionAndControlAndNamesBadLines) {
     }
 }
 
+TEST(InputScript, NamesAnyKeyAnyPadButtonF10AndThePadComingAndGoing) {
+    std::vector<InputEvent> events;
+    ScriptError error;
+    ASSERT_TRUE(
+        parse_input_script("1 tap key:F10\n2 press key:Left_Ctrl\n3 tap key:Return\n"
+                           "4 tap key:A\n5 tap f10\n6 tap pad:back\n7 tap pad:rightshoulder\n"
+                           "8 tap pad:paddle1\n9 tap joy-unplug\n10 tap joy-plug\n",
+                           events, error))
+        << error.message;
+    ASSERT_EQ(events.size(), 10u);
+    EXPECT_EQ(events[1].control, "key:Left_Ctrl");
+    for (const char* bad : {"3 tap key:", "3 tap key:Not_A_Key", "3 tap pad:", "3 tap pad:z",
+                            "3 tap key:Left_Ctrl 1", "3 tap f13"}) {
+        std::vector<InputEvent> ev;
+        ScriptError e;
+        EXPECT_FALSE(parse_input_script(std::string("# ok\n1 tap jump\n") + bad + "\n", ev, e))
+            << bad;
+        EXPECT_EQ(e.line, 3) << bad;
+    }
+}
+
 TEST(Sim, RefusesBadArgumentsAndScriptsWithStatusTwo) {
     std::string script = temp("bad.txt");
     write_text(script, "1 tap jump\n2 tap nothing\n");
