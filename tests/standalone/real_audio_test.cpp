@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/player_choices.h"
 #include "shell/globals.h"
 #include "shell/startup.h"
 
@@ -89,6 +90,42 @@ int main(int argc, char** argv) {
     StopChannel(music_channel);
     check(!ChannelPlaying(music_channel), "a stopped channel does not play");
     (void)after_effect;
+
+    // The player's effects volume over the effect: 30 is quieter than 100, 0 is silent.
+    auto effect_peak = [&](int volume) {
+        Settings s = SettingsInForce();
+        s.effects_volume = volume;
+        ApplySettings(s);
+        wait_ms(300);
+        const size_t from = file_size(out);
+        PlaySound(snd_boing, nullptr);
+        wait_ms(400);
+        return loudest(out, from);
+    };
+    const int full = effect_peak(100);
+    const int third = effect_peak(30);
+    const int none = effect_peak(0);
+    std::printf("effect peaks: %d at 100, %d at 30, %d at 0\n", full, third, none);
+    check(full > 500, "an effect at full volume is heard");
+    check(third > 0 && third * 2 < full, "an effect at volume 30 is heard, quieter than at 100");
+    check(none == 0, "an effect at volume 0 is silent");
+    // The music volume over the music channel's own volume, at once while it plays.
+    Settings s = SettingsInForce();
+    s.effects_volume = 100;
+    s.music_volume = 100;
+    ApplySettings(s);
+    PlaySound(snd_tilesong, music_channel);
+    wait_ms(600);
+    size_t from = file_size(out);
+    wait_ms(300);
+    const int music_full = loudest(out, from);
+    s.music_volume = 0;
+    ApplySettings(s);
+    wait_ms(300);
+    from = file_size(out);
+    wait_ms(300);
+    check(music_full > 500 && loudest(out, from) == 0, "music at volume 0 is silent at once");
+    StopChannel(music_channel);
 
     std::printf("%d passed, %d failed\n", passed, failed);
     std::fflush(stdout);
