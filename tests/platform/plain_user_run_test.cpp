@@ -16,11 +16,12 @@ TEST(PlainUserRun, EmptyXdgVariablesMeanTheHomesDefaultFolders) {
     const std::string dir = scratch_folder("plain_user");
     const std::string program = dir + "/program";
     const std::string home = dir + "/home";
-    ASSERT_EQ(run_program("mkdir -p " + program + " " + home + " && cp " VARNOTH_BINARY_DIR
-                          "/varnoth " + program + "/ && cp -r " VARNOTH_BINARY_DIR "/data " +
-                          program + "/ && rm -f " + program + "/data/hiscore.dat* && chmod -R a-w " +
-                          program + " && chown nobody " + home),
-              0);
+    ASSERT_EQ(
+        run_program("mkdir -p " + program + " " + home + " && cp " VARNOTH_BINARY_DIR "/varnoth " +
+                    program + "/ && cp -r " VARNOTH_BINARY_DIR "/data " + program + "/ && rm -f " +
+                    program + "/data/hiscore.dat* && chmod -R a-w " + program +
+                    " && chown nobody " + home),
+        0);
     // SIGTERM reaches the game as a close request, so it ends normally and writes its files.
     std::string err;
     run_program("runuser -u nobody -- env HOME=" + home +

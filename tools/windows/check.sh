@@ -5,8 +5,8 @@
 #    dump the Linux runner ends it in;
 #  - varnoth.exe --version prints the version;
 #  - varnoth.exe opens its window on an Xvfb display and draws into it (the screenshots are
-#    kept in build-windows/check/ to look at), ends on Escape and writes its settings into
-#    %APPDATA%\varnoth.
+#    kept in build-windows/check/ to look at), opens the options screen on F10 and closes it
+#    on Escape, ends on Escape and writes its settings into %APPDATA%\varnoth.
 #   usage: check.sh [ZIP]  (default build-windows/varnoth-windows-x86_64.zip; the Linux runner
 #   is build/varnoth-sim, VARNOTH_LINUX_SIM to name another)
 set -euo pipefail
@@ -119,6 +119,39 @@ window_check() {
     return 1
 }
 window_check || failed=1
+
+# F10 on the title opens the options screen, whose entries are drawn in a pale yellow
+# (190, 190, 120) that the title screen never shows; Escape goes back to the title.
+options_check() {
+    local window _ pale=0
+    window="$(xdotool search --name '^Varnoth$' | head -1)"
+    [ -n "$window" ] || { echo "windows: no window for the options check" >&2; return 1; }
+    pale_pixels() {
+        pngtopnm "$work/$1.png" | ppmhist -noheader 2>/dev/null |
+            awk '$1 == 190 && $2 == 190 && $3 == 120 { n += $5 } END { print n + 0 }'
+    }
+    for _ in $(seq 5); do
+        xdotool windowfocus --sync "$window" key F10 2>/dev/null || true
+        sleep 2
+        shot options-screen >/dev/null
+        pale="$(pale_pixels options-screen)"
+        [ "$pale" -gt 200 ] && break
+    done
+    if [ "$pale" -le 200 ]; then
+        echo "windows: F10 did not open the options screen (see $work/options-screen.png)" >&2
+        return 1
+    fi
+    echo "windows: varnoth.exe opened the options screen on F10 ($pale pixels of its entries)"
+    xdotool windowfocus --sync "$window" key Escape 2>/dev/null || true
+    sleep 2
+    shot options-closed >/dev/null
+    if [ "$(pale_pixels options-closed)" -gt 200 ]; then
+        echo "windows: Escape did not close the options screen" >&2
+        return 1
+    fi
+    echo "windows: Escape closed the options screen"
+}
+options_check || failed=1
 
 # Escape on the title ends the game, which then writes its settings.
 quit_check() {
