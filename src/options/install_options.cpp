@@ -23,6 +23,9 @@ bool options_asked() {
 
 OptionsExit open_options(bool in_game) {
     const OptionsExit exit = RunOptionsScreen(in_game);
+    // The file written now holds F2's and F3's choices too, as the one written at exit does
+    // (what the attract demo mutes is not the player's choice).
+    KeepEffectsAndMusic(demo_playing == 1 ? game.soundset : game.sound, game.music);
     SaveEditedSettings();
     return exit;
 }
