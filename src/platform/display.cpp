@@ -106,7 +106,7 @@ void take_screenshot() {
     std::string folder = ScreenshotsFolder();
     std::string path;
     if (!folder.empty() && plat::renderer_read(rgb))
-        path = SaveScreenshot(folder, rgb, std::time(nullptr));
+        path = SaveScreenshot(folder.substr(0, folder.size() - 1), rgb, std::time(nullptr));
     if (path.empty())
         std::fprintf(stderr, "varnoth: the screenshot could not be saved\n");
     else
