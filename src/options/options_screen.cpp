@@ -4,6 +4,7 @@
 #include "options/options_screen.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -160,20 +161,24 @@ struct Presses {
     bool click = false, right_click = false, mouse_moved = false;
 };
 
+// True when any of the keys or the pad's buttons was pressed; every one is asked, so that no
+// press is left over for the game when the screen closes.
+bool any_hit(std::initializer_list<int> keys, std::initializer_list<int> buttons) {
+    bool hit = false;
+    for (int k : keys) hit = KeyHit(k) != 0 || hit;
+    for (int b : buttons) hit = JoyHit(b, 0) != 0 || hit;
+    return hit;
+}
+
 Presses read_presses(Screen& s) {
     Presses p;
-    p.up = KeyHit(kKeyUp) != 0;
-    p.down = KeyHit(kKeyDown) != 0;
-    p.left = KeyHit(kKeyLeft) != 0;
-    p.right = KeyHit(kKeyRight) != 0;
-    p.confirm = KeyHit(kKeyReturn) != 0;
-    p.confirm = KeyHit(kKeyJump) != 0 || p.confirm;
-    p.back = KeyHit(kKeyEscape) != 0;
-    p.back = KeyHit(kKeyBackspace) != 0 || p.back;
-    p.close = KeyHit(kKeyF10) != 0;
-    p.confirm = JoyHit(kPadConfirm, 0) != 0 || p.confirm;
-    p.back = JoyHit(kPadBack, 0) != 0 || p.back;
-    p.close = JoyHit(kOptionsJoyButton, 0) != 0 || p.close;
+    p.up = any_hit({kKeyUp}, {});
+    p.down = any_hit({kKeyDown}, {});
+    p.left = any_hit({kKeyLeft}, {});
+    p.right = any_hit({kKeyRight}, {});
+    p.confirm = any_hit({kKeyReturn, kKeyJump}, {kPadConfirm});
+    p.back = any_hit({kKeyEscape, kKeyBackspace}, {kPadBack});
+    p.close = any_hit({kKeyF10}, {kOptionsJoyButton});
     drain_pad_hits();  // the game's other buttons mean nothing here
     const float jx = JoyX(0), jy = JoyY(0);
     p.up = stick_press(jy, -1.0f, s.stick_y_frames) || p.up;
