@@ -2,8 +2,6 @@
 // The player's folders on Linux and other POSIX systems: the XDG base directories. A variable
 // that is unset, empty or not an absolute path counts as unset, as the XDG rules say, so the
 // game never makes a folder at the root or beside wherever it was started.
-#include <sys/stat.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <string>
