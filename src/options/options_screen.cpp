@@ -114,8 +114,8 @@ std::vector<const OptionItem*> shown_items(const Screen& s, const OptionPage* pa
 }
 
 // Every page ends with a way back, which the screen adds itself.
-const OptionItem& back_item(const Screen& s) {
-    static OptionItem back;
+OptionItem back_item(const Screen& s) {
+    OptionItem back;
     back.label = "Back";
     back.help = s.levels.size() > 1 ? "Back to the page before"
                 : s.in_game         ? "Back to the paused game"
