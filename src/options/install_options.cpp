@@ -8,6 +8,7 @@
 #include "options/settings_edit.h"
 #include "options/standard_options.h"
 #include "options/title_line.h"
+#include "options/title_screens.h"
 #include "platform/player_choices.h"
 #include "shell/addon_hooks.h"
 #include "shell/globals.h"
@@ -33,7 +34,10 @@ OptionsExit open_options(bool in_game) {
 bool title_frame() {
     // The menu answers at full pace whatever the last game's speed was.
     if (demo_playing == 0 && FramePace() != 100) SetFramePace(100);
-    if (!options_asked()) return false;
+    return RunTitleScreens();
+}
+
+bool title_options() {
     const OptionsExit exit = open_options(false);
     // Back on the menu the player is not idle: the demo waits its full time again.
     if (demo_playing == 0) demo_pos = 0;
@@ -72,5 +76,6 @@ void install_options() {
     addon_hooks.hud_draw = assist_draw_mark;
     if (FindOptionsPage(kOptionsMainPage)) return;
     AddStandardOptions();
+    AddTitleScreen(options_asked, title_options);
     AddTitleLinePart(10, [] { return std::string("F10 options"); });
 }
