@@ -58,6 +58,8 @@ bool read_line(Settings& s, const std::string& key, const std::string& value, st
         why = "'" + value + "' is not auto, on or off";
         return false;
     }
+    // Whether a pack of that id is there is known only once the packs are found.
+    if (key == "pack") return s.pack = value, true;
     for (int i = 0; i < kBoundControls; ++i) {
         if (key != kControlKeys[i]) continue;
         if (value.empty() || SDL_GetKeyFromName(value.c_str()) == SDLK_UNKNOWN) {
@@ -83,7 +85,13 @@ std::vector<std::pair<std::string, std::string>> setting_lines(const Settings& s
         {"music", s.music ? "on" : "off"}};
     for (int i = 0; i < kBoundControls; ++i)
         lines.emplace_back(kControlKeys[i], s.keys[static_cast<size_t>(i)]);
+    lines.emplace_back("pack", s.pack);
     return lines;
+}
+
+// "key = value", or "key =" for an empty value.
+std::string setting_line(const std::pair<std::string, std::string>& entry) {
+    return entry.first + (entry.second.empty() ? " =" : " = " + entry.second);
 }
 
 // The comments of a file the game writes for the first time; the values are filled in.
@@ -95,7 +103,16 @@ const char* const kFreshFile =
     "vsync =\n"
     "effects =\n"
     "music =\n"
-    "# Keys by SDL key name (Left, Right, Up, Down, Left Ctrl, Left Alt, Space, X, Return...).\n";
+    "# Keys by SDL key name (Left, Right, Up, Down, Left Ctrl, Left Alt, Space, X, Return...).\n"
+    "key_left =\n"
+    "key_right =\n"
+    "key_up =\n"
+    "key_down =\n"
+    "key_jump =\n"
+    "key_turbo =\n"
+    "key_pause =\n"
+    "# The level pack new games play, by its id; empty for the game's own areas.\n"
+    "pack =\n";
 
 }  // namespace
 
@@ -151,12 +168,12 @@ std::string FormatSettings(const Settings& s, const std::string& previous_text) 
         if (i == entries.size()) {
             out << line << "\n";
         } else if (!written[i]) {
-            out << entries[i].first << " = " << entries[i].second << "\n";
+            out << setting_line(entries[i]) << "\n";
             written[i] = true;
         }
     }
     for (size_t i = 0; i < entries.size(); ++i)
-        if (!written[i]) out << entries[i].first << " = " << entries[i].second << "\n";
+        if (!written[i]) out << setting_line(entries[i]) << "\n";
     return out.str();
 }
 

@@ -23,6 +23,8 @@ struct Settings {
     // SDL key names, in BoundControl order.
     std::array<std::string, kBoundControls> keys = {"Left",      "Right",    "Up",   "Down",
                                                     "Left Ctrl", "Left Alt", "Space"};
+    // The level pack new games play, by its id; "" for the game's own areas.
+    std::string pack;
 };
 
 // The settings file's name for a bound control ("key_jump") and the virtual key it drives.

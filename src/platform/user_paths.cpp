@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/host.h"
 #include "platform/internal.h"
 
 std::string UserDataFolder() {
@@ -26,6 +27,11 @@ std::string UserDataSubfolder(const std::string& name) {
     if (!std::filesystem::is_directory(plat::fs_path(folder), error)) return "";
     // The same separator as the system's own path before it.
     return folder + base.back();
+}
+
+std::string PlayersPacksFolder() {
+    if (plat::config().headless || !plat::host_takes_players_files()) return "";
+    return UserDataSubfolder("packs");
 }
 
 std::string ChooseTopScorePath(const std::string& program_file, const std::string& program_folder,
