@@ -25,6 +25,8 @@ inline constexpr const char* kPackInfoKeys[] = {"id",      "title",   "author",
 // What is wrong with one value of the form, in plain words; "" when it may stand ("title" is
 // too long, "id" has an upper-case letter, ...). An unknown key is wrong whatever its value.
 std::string pack_value_problem(const std::string& key, const std::string& value);
+// The first problem of any value of the form, "" when every value may stand.
+std::string pack_info_problem(const PackInfo& info);
 // Only lower-case letters, digits and '-', 1 to 32 of them, not starting with '-'.
 bool valid_pack_id(const std::string& id);
 
