@@ -2,6 +2,9 @@
 // Each added module sets its own hooks here, so that one file shows every way in.
 #include "addons/install_addons.h"
 
+#include "packs/maps_in_force.h"
 #include "shell/addon_hooks.h"
 
-void install_addons() {}
+void install_addons() {
+    install_pack_hooks();
+}

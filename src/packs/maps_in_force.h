@@ -23,6 +23,8 @@ uint64_t maps_in_force_hash();
 bool set_pack_in_force(const CheckedPack* pack);
 // The title of the pack in force; "" for the game's own areas.
 std::string pack_in_force_title();
+// The pack in force as it was checked; nullptr for the game's own areas.
+const CheckedPack* pack_in_force();
 
 // Plays `compiled` in level.area in place of what the pack or the game has there, until an
 // empty map takes it back: a test play of an area being edited, a check of one area.
