@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "addons/install_addons.h"
+#include "packs/pack_start.h"
 #include "platform/backend.h"
 #include "shell/globals.h"
 #include "shell/startup.h"
@@ -27,6 +28,7 @@ struct Options {
     int seed = 1;
     int start_level = 0, start_area = 0, start_players = 1;
     std::string data;
+    std::string pack;
     bool no_draw = false;
 };
 
@@ -34,7 +36,8 @@ struct Options {
     std::fprintf(stderr,
                  "varnoth-sim: %s\n"
                  "usage: varnoth-sim [--frames N] [--input FILE] [--shot FRAME:PATH]... "
-                 "[--dump FRAME:PATH]... [--seed N] [--start L.A[:P]] [--data DIR] [--no-draw]\n",
+                 "[--dump FRAME:PATH]... [--seed N] [--start L.A[:P]] [--data DIR] [--pack DIR] "
+                 "[--no-draw]\n",
                  why.c_str());
     std::exit(2);
 }
@@ -76,6 +79,8 @@ Options parse(int argc, char** argv) {
             o.seed_set = true, o.seed = number(next(), "--seed");
         else if (a == "--data")
             o.data = next();
+        else if (a == "--pack")
+            o.pack = next();
         else if (a == "--no-draw")
             o.no_draw = true;
         else if (a == "--start") {
@@ -156,6 +161,7 @@ int main(int argc, char** argv) {
     });
     if (o.frames == 0) return 0;
     install_addons();
+    if (!o.pack.empty()) start_with_pack(o.pack, "");
 
     if (o.start_level > 0) {
         start_up();
