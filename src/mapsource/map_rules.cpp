@@ -203,7 +203,7 @@ struct Checker {
     void start(int r, int c) {
         const int a = g.t1(r, c);
         if (++starts > 1) broken(c, r, 1, "a second start: an area has one");
-        if (c < 1 || c > 6) broken(c, r, 1, "the start must be in columns 1 to 6");
+        if (c < 1 || c > 6) broken(c, r, 1, "the start must be in columns 2 to 7 of its row");
         if (!background(a)) {
             broken(c, r, 1, "the start must be on background, not on " + terrain_name(a));
             return;
@@ -219,7 +219,8 @@ struct Checker {
 
     void cauldron(int r, int c) {
         if (++cauldrons > 1) broken(c, r, 1, "a second cauldron: an area has one");
-        if (c < 134 || c > 136) broken(c, r, 1, "the cauldron must be in columns 134 to 136");
+        if (c < 134 || c > 136)
+            broken(c, r, 1, "the cauldron must be in columns 135 to 137 of its row");
         if (!floor_below(r, c)) broken(c, r, 1, "the cauldron must stand on a solid tile");
     }
 

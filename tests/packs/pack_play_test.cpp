@@ -83,8 +83,9 @@ TEST(PackPlay, TheGameRefusesABrokenPackAndGoesOnWithItsOwnAreasTouchingNothing)
     std::string err;
     const std::vector<int> played = terrain_at_start("--pack " + pack, "1.1", &err);
     EXPECT_EQ(played, terrain_at_start("", "1.1"));
-    EXPECT_NE(err.find(pack + "/map1.2.txt:24:10: the start must be in columns 1 to 6\n"),
-              std::string::npos)
+    EXPECT_NE(
+        err.find(pack + "/map1.2.txt:24:10: the start must be in columns 2 to 7 of its row\n"),
+        std::string::npos)
         << err;
     EXPECT_NE(err.find("varnoth: the level pack in " + pack +
                        " cannot be played; the game's own areas are played instead"),
