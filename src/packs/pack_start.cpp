@@ -28,10 +28,12 @@ bool start_with_pack(const std::string& folder, const std::string& chosen_id) {
     const std::vector<FoundPack> packs = find_packs();
     const FoundPack* found = pack_with_id(packs, chosen_id);
     if (!found) {
+        std::string places;
+        for (const PackPlace& p : pack_places()) places += (places.empty() ? "" : ", ") + p.folder;
         std::fprintf(stderr,
-                     "varnoth: the chosen level pack '%s' is not among the packs found; the "
-                     "game's own areas are played\n",
-                     chosen_id.c_str());
+                     "varnoth: the chosen level pack '%s' is not among the packs found (in %s); "
+                     "the game's own areas are played\n",
+                     chosen_id.c_str(), places.c_str());
         return false;
     }
     return play_or_refuse(found->pack, "'" + chosen_id + "' (" + found->pack.folder + ")");
