@@ -69,9 +69,11 @@ CheckedPack check_pack(const std::string& folder) {
     CheckedPack pack;
     pack.folder = folder;
     const std::string absolute = AbsolutePath(folder);
-    if (FileType(absolute) != 2) {
+    const int type = FileType(absolute);
+    if (type != 2) {
         pack.info.id = folder_name(folder);
-        pack.messages.push_back(PackMessage{folder, 0, 0, -1, -1, "no such folder"});
+        pack.messages.push_back(
+            PackMessage{folder, 0, 0, -1, -1, type == 0 ? "no such folder" : "not a folder"});
         return pack;
     }
     read_pack_ini(folder, pack.info, pack.messages);

@@ -121,6 +121,9 @@ TEST(PackPlay, TheCheckCommandsSayWhatIsWrongAndAnswerWithTheirStatus) {
                        "1.3, the game gives the other 12\n");
     EXPECT_EQ(run_program(mapcheck + " --pack " + shipped, &again), 0);
     EXPECT_EQ(again, out);
+    write_text(base + "/file", "");
+    EXPECT_EQ(run_program(game + " --check-pack " + base + "/file", &out), 1);
+    EXPECT_EQ(out.rfind(base + "/file: not a folder\n", 0), 0u) << out;
     std::string err;
     EXPECT_EQ(run_program(game + " --check-pack", nullptr, &err), 2);
     EXPECT_NE(err.find("option '--check-pack' needs a folder"), std::string::npos) << err;
