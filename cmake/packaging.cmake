@@ -94,7 +94,10 @@ witch's final cauldron.\n\
 \n\
 One or two players take turns, at 640 x 480 and 60 frames per second in\n\
 a window or full screen, with the keyboard, the mouse or a joystick. The\n\
-game draws with OpenGL 3.3.")
+game draws with OpenGL 3.3.\n\
+\n\
+It also plays level packs, new areas that players make and share; it\n\
+checks a pack before playing it, and the pack First Steps comes with it.")
 set(CPACK_PACKAGE_FILE_NAME varnoth_${PROJECT_VERSION}_${VARNOTH_DEB_ARCH})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VARNOTH_PACKAGE_MAINTAINER}")

@@ -22,11 +22,18 @@ add_executable(varnoth-embed IMPORTED)
 set_target_properties(varnoth-embed PROPERTIES IMPORTED_LOCATION ${VARNOTH_HOST_TOOLS}/varnoth-embed)
 
 # The page's program: WebGL 2 only; Asyncify lets the game's own loops wait by handing control
-# back to the browser; the sounds and recordings are packed into varnoth.data and appear under
-# /data; IndexedDB backs the top score (web_pre.js); leaving the game runs the page's exit
-# handler, which shows the closing page state.
+# back to the browser; the sounds, recordings and shipped level packs are packed into
+# varnoth.data and appear under /data; IndexedDB backs the top score (web_pre.js); leaving the
+# game runs the page's exit handler, which shows the closing page state.
 function(varnoth_web_program target)
     set(web ${CMAKE_SOURCE_DIR}/src/platform/web)
+    # The shipped level packs come along to be chosen; their overview pictures are for reading
+    # on disk, not for the page.
+    file(GLOB_RECURSE pack_pictures ${CMAKE_SOURCE_DIR}/data/packs/*.png)
+    set(pack_pictures_left_out)
+    foreach(picture ${pack_pictures})
+        list(APPEND pack_pictures_left_out "SHELL:--exclude-file ${picture}")
+    endforeach()
     target_link_options(${target} PRIVATE
         -sMIN_WEBGL_VERSION=2 -sMAX_WEBGL_VERSION=2
         -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536
@@ -38,6 +45,7 @@ function(varnoth_web_program target)
         -sALLOW_MEMORY_GROWTH -sEXIT_RUNTIME -sFORCE_FILESYSTEM -sENVIRONMENT=web -lidbfs.js
         "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data@/data"
         "SHELL:--exclude-file ${CMAKE_SOURCE_DIR}/data/hiscore.dat"
+        ${pack_pictures_left_out}
         "SHELL:--pre-js ${web}/web_pre.js")
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${web}/web_pre.js)
 endfunction()

@@ -3,8 +3,10 @@
 #include "addons/install_addons.h"
 
 #include "options/install_options.h"
+#include "packs/maps_in_force.h"
 #include "shell/addon_hooks.h"
 
 void install_addons() {
     install_options();
+    install_pack_hooks();
 }

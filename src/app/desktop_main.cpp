@@ -6,8 +6,11 @@
 #include <vector>
 
 #include "addons/install_addons.h"
+#include "packs/pack_check.h"
+#include "packs/pack_start.h"
 #include "platform/backend.h"
 #include "platform/options.h"
+#include "platform/platform.h"
 #include "platform/user_paths.h"
 #include "shell/startup.h"
 
@@ -19,6 +22,10 @@ int main(int argc, char** argv) {
         std::fputs(line.err.c_str(), stderr);
         return line.status;
     }
+    if (!line.check_pack.empty()) {
+        PlatformUseParentConsole();
+        return print_pack_check(line.check_pack);
+    }
     const std::string path = SettingsFilePath();
     std::vector<std::string> warnings;
     const Settings file = path.empty() ? Settings{} : LoadSettings(path, warnings);
@@ -26,5 +33,6 @@ int main(int argc, char** argv) {
     PlatformUseDesktop();
     PlatformUseSettings(ApplyCommandLine(file, line), file, path);
     install_addons();
+    start_with_pack(line.pack, StartingPack());
     varnoth_main();
 }

@@ -24,7 +24,7 @@ int get(const std::vector<unsigned char>& in, size_t at) {
 
 }  // namespace
 
-void write_map(const std::string& path, const MapGrid& grid) {
+std::vector<unsigned char> map_bytes(const MapGrid& grid) {
     std::vector<unsigned char> out;
     out.reserve(kFileBytes);
     put(out, kCols);
@@ -33,6 +33,28 @@ void write_map(const std::string& path, const MapGrid& grid) {
         put(out, grid.tile1[i]);
         put(out, grid.tile2[i]);
     }
+    return out;
+}
+
+MapGrid grid_of_bytes(const std::vector<unsigned char>& in, const std::string& label) {
+    if (in.size() != static_cast<size_t>(kFileBytes)) {
+        throw MapError(label + ": " + std::to_string(in.size()) + " bytes, expected " +
+                       std::to_string(kFileBytes));
+    }
+    if (get(in, 0) != kCols || get(in, 4) != kRows) {
+        throw MapError(label + ": header says " + std::to_string(get(in, 0)) + " x " +
+                       std::to_string(get(in, 4)) + ", expected 140 x 12");
+    }
+    MapGrid grid;
+    for (size_t i = 0; i < static_cast<size_t>(kCells); ++i) {
+        grid.tile1[i] = get(in, 8 + 8 * i);
+        grid.tile2[i] = get(in, 12 + 8 * i);
+    }
+    return grid;
+}
+
+void write_map(const std::string& path, const MapGrid& grid) {
+    const std::vector<unsigned char> out = map_bytes(grid);
     // Write to a temporary name first so a failed write never leaves half a map behind.
     const std::string tmp = path + ".tmp";
     {
@@ -48,22 +70,9 @@ void write_map(const std::string& path, const MapGrid& grid) {
 MapGrid read_map(const std::string& path) {
     std::ifstream f(path, std::ios::binary);
     if (!f) throw MapError(path + ": cannot open file");
-    std::vector<unsigned char> in((std::istreambuf_iterator<char>(f)),
-                                  std::istreambuf_iterator<char>());
-    if (in.size() != static_cast<size_t>(kFileBytes)) {
-        throw MapError(path + ": " + std::to_string(in.size()) + " bytes, expected " +
-                       std::to_string(kFileBytes));
-    }
-    if (get(in, 0) != kCols || get(in, 4) != kRows) {
-        throw MapError(path + ": header says " + std::to_string(get(in, 0)) + " x " +
-                       std::to_string(get(in, 4)) + ", expected 140 x 12");
-    }
-    MapGrid grid;
-    for (size_t i = 0; i < static_cast<size_t>(kCells); ++i) {
-        grid.tile1[i] = get(in, 8 + 8 * i);
-        grid.tile2[i] = get(in, 12 + 8 * i);
-    }
-    return grid;
+    const std::vector<unsigned char> in((std::istreambuf_iterator<char>(f)),
+                                        std::istreambuf_iterator<char>());
+    return grid_of_bytes(in, path);
 }
 
 }  // namespace mapc

@@ -20,5 +20,8 @@ uint32_t window_flags(uint32_t wanted);
 void host_sleep(int ms);
 // Called after a frame is presented.
 void host_presented();
+// Whether the player can put files of his own beside the game, such as level packs: on the
+// desktop, not in a browser page.
+bool host_takes_players_files();
 
 }  // namespace plat

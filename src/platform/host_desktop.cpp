@@ -26,4 +26,8 @@ void host_sleep(int ms) {
 
 void host_presented() {}
 
+bool host_takes_players_files() {
+    return true;
+}
+
 }  // namespace plat

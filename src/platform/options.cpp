@@ -11,6 +11,9 @@ const char* const kUsage =
     "  --window            play in a window\n"
     "  --fullscreen        play full screen\n"
     "  --scale fit|integer fill the screen sharply (fit) or keep to whole factors (integer)\n"
+    "  --pack DIR          play the level pack in folder DIR\n"
+    "  --check-pack DIR    check the level pack in folder DIR and exit (status 0: it can be\n"
+    "                      played)\n"
     "  --help              show this help and exit\n"
     "  --version           show the version and exit\n"
     "\n"
@@ -67,6 +70,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             } else {
                 return refuse("'" + value + "' is not a scale (fit or integer)");
             }
+        } else if (arg == "--pack" || arg == "--check-pack") {
+            if (!has_value) {
+                if (i + 1 >= args.size()) return refuse("option '" + arg + "' needs a folder");
+                value = args[++i];
+            }
+            if (value.empty()) return refuse("option '" + arg + "' needs a folder");
+            (arg == "--pack" ? c.pack : c.check_pack) = value;
         } else {
             return refuse("unknown option '" + args[i] + "'");
         }

@@ -16,6 +16,8 @@ struct CommandLine {
     std::string err;  // for standard error
     std::optional<bool> fullscreen;
     std::optional<ScaleMode> scale;
+    std::string pack;        // --pack DIR: play this level pack for this run
+    std::string check_pack;  // --check-pack DIR: check this level pack and exit
 };
 
 // `args` without the program name.

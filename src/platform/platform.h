@@ -8,6 +8,7 @@
 #include <list>
 #include <memory>
 #include <string>
+#include <vector>
 
 // ---------------------------------------------------------------------------------------------
 // Handles. The null object is nullptr; every operation accepts it and does nothing harmful.
@@ -128,6 +129,10 @@ int StartingEffects();
 int StartingMusic();
 // The effects and music the player has chosen, kept for the next run when the program ends.
 void KeepEffectsAndMusic(int effects, int music);
+// The level pack the player chose (its id, "" for the game's own areas) as the settings file
+// holds it, and the one chosen now, kept for the next run when the program ends.
+std::string StartingPack();
+void KeepChosenPack(const std::string& id);
 // The top score's file, the same for reading and writing during a run: "data\hiscore.dat"
 // beside the program when that folder is writable, else one in the user's data folder; ""
 // when there is none (the top score then lasts for the run).
@@ -172,6 +177,24 @@ std::string ResolvePath(const std::string& path);
 // rename does not do on Windows); false leaves both as they were. The paths are the system's
 // (ResolvePath gives those of the game's own names).
 bool RenameOver(const std::string& from, const std::string& to);
+// The whole of a file or embedded block as bytes, named as ReadFile names them; false when it
+// cannot be read (missing, a folder, no right to read it).
+bool ReadWholeFile(const std::string& path, std::string& bytes);
+// Writes a file whole or not at all: a scratch file beside it first, then RenameOver. False
+// leaves the old file as it was and no scratch file behind.
+bool WriteWholeFile(const std::string& path, const std::string& bytes);
+// The names of the entries of a folder, sorted: its folders, or its files. Empty when the
+// folder cannot be read.
+std::vector<std::string> FolderEntries(const std::string& folder, bool folders);
+// Makes a folder and its parents; true when it is there afterwards.
+bool MakeFolders(const std::string& folder);
+// A path as a player typed it on the command line, relative to the current folder, as the
+// absolute path the game's file functions take.
+std::string AbsolutePath(const std::string& path);
+// The folder in the player's data folder where the player puts level packs, made when missing,
+// with a trailing separator. "" in the headless runner (which touches none of the player's
+// folders), in a browser (packs of one's own are for the desktop) or when it cannot be had.
+std::string PlayersPacksFolder();
 
 // ---------------------------------------------------------------------------------------------
 // TList: the game's object lists. Objects are stored by value so that the whole game state can

@@ -83,6 +83,14 @@ void KeepEffectsAndMusic(int effects, int music) {
     }
 }
 
+std::string StartingPack() {
+    return plat::config().settings.pack;
+}
+
+void KeepChosenPack(const std::string& id) {
+    for (Settings* s : {&plat::config().settings, &plat::config().saved}) s->pack = id;
+}
+
 namespace plat {
 void save_settings_at_exit() {
     const Config& c = config();

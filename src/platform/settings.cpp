@@ -142,6 +142,13 @@ const std::vector<SettingKey>& setting_keys() {
         k.push_back(choice("assist_invincible", "yes", "no", &Settings::assist_invincible));
         k.push_back(
             choice("assist_unlimited_lives", "yes", "no", &Settings::assist_unlimited_lives));
+        // Whether a pack of that id is there is known only once the packs are found.
+        k.push_back({"pack",
+                     [](Settings& s, const std::string& value, std::string&) {
+                         s.pack = value;
+                         return true;
+                     },
+                     [](const Settings& s) { return s.pack; }});
         return k;
     }();
     return keys;
@@ -159,6 +166,11 @@ std::vector<std::pair<std::string, std::string>> setting_lines(const Settings& s
     std::vector<std::pair<std::string, std::string>> lines;
     for (const SettingKey& k : setting_keys()) lines.emplace_back(k.name, k.write(s));
     return lines;
+}
+
+// "key = value", or "key =" for an empty value.
+std::string setting_line(const std::pair<std::string, std::string>& entry) {
+    return entry.first + (entry.second.empty() ? " =" : " = " + entry.second);
 }
 
 // The comments of a file the game writes for the first time; the values are filled in.
@@ -191,7 +203,9 @@ const char* const kFreshFile =
     "# score.\n"
     "assist_speed =\n"
     "assist_invincible =\n"
-    "assist_unlimited_lives =\n";
+    "assist_unlimited_lives =\n"
+    "# The level pack new games play, by its id; empty for the game's own areas.\n"
+    "pack =\n";
 
 }  // namespace
 
@@ -269,12 +283,12 @@ std::string FormatSettings(const Settings& s, const std::string& previous_text) 
         if (i == entries.size()) {
             out << line << "\n";
         } else if (!written[i]) {
-            out << entries[i].first << " = " << entries[i].second << "\n";
+            out << setting_line(entries[i]) << "\n";
             written[i] = true;
         }
     }
     for (size_t i = 0; i < entries.size(); ++i)
-        if (!written[i]) out << entries[i].first << " = " << entries[i].second << "\n";
+        if (!written[i]) out << setting_line(entries[i]) << "\n";
     return out.str();
 }
 

@@ -37,6 +37,8 @@ struct Settings {
     int assist_speed = 100;  // percent of the designed pace, 50..100
     bool assist_invincible = false;
     bool assist_unlimited_lives = false;
+    // The level pack new games play, by its id; "" for the game's own areas.
+    std::string pack;
 };
 
 // The settings file's name for a pad control ("pad_jump").

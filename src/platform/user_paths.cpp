@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/host.h"
 #include "platform/internal.h"
 
 std::string UserDataSubfolder(const std::string& name) {
@@ -22,6 +23,11 @@ std::string UserDataSubfolder(const std::string& name) {
 
 std::string ScreenshotsFolder() {
     return UserDataSubfolder("screenshots");
+}
+
+std::string PlayersPacksFolder() {
+    if (plat::config().headless || !plat::host_takes_players_files()) return "";
+    return UserDataSubfolder("packs");
 }
 
 std::string ChooseTopScorePath(const std::string& program_file, const std::string& program_folder,

@@ -42,4 +42,8 @@ void host_presented() {
     emscripten_sleep(0);
 }
 
+bool host_takes_players_files() {
+    return false;
+}
+
 }  // namespace plat

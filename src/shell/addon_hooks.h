@@ -5,6 +5,8 @@
 // designed, which is how the walkthroughs, recordings and fidelity tests see it.
 #pragma once
 
+#include <string>
+
 // What the Space pause does after asking pause_poll.
 enum class PauseAnswer {
     kStayPaused,      // nothing happened
@@ -33,6 +35,12 @@ struct addon_hooks_tag {
     bool (*top_score_barred)() = nullptr;
     // The status display, once it is drawn: what is added beside it.
     void (*hud_draw)() = nullptr;
+
+    // Level packs. The resource a game's map of level.area is read from (the attract demo does
+    // not ask); null: the embedded map.
+    std::string (*area_map_resource)(int level, int area) = nullptr;
+    // The top score's file for the maps in force, given the game's own; null: the game's own.
+    std::string (*top_score_file)(const std::string& game_file) = nullptr;
 };
 
 extern addon_hooks_tag addon_hooks;

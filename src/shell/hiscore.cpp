@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "shell/addon_hooks.h"
 #include "shell/globals.h"
 
 namespace {
@@ -46,5 +47,6 @@ void hiscore_file(int save) {
     // this run: nothing is read and nothing is written.
     const std::string path = TopScoreFile();
     if (path.empty()) return;
-    hiscore_file_at(save, path);
+    // A level pack in force keeps a top score of its own beside the game's.
+    hiscore_file_at(save, addon_hooks.top_score_file ? addon_hooks.top_score_file(path) : path);
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "addons/install_addons.h"
+#include "packs/pack_start.h"
 #include "platform/backend.h"
 #include "shell/globals.h"
 #include "shell/startup.h"
@@ -28,6 +29,7 @@ struct Options {
     int start_level = 0, start_area = 0, start_players = 1;
     std::string data;
     std::string settings;
+    std::string pack;
     bool no_draw = false;
 };
 
@@ -37,7 +39,7 @@ struct Options {
         "varnoth-sim: %s\n"
         "usage: varnoth-sim [--frames N] [--input FILE] [--shot FRAME:PATH]... "
         "[--dump FRAME:PATH]... [--seed N] [--start L.A[:P]] [--data DIR] [--settings FILE] "
-        "[--no-draw]\n",
+        "[--pack DIR] [--no-draw]\n",
         why.c_str());
     std::exit(2);
 }
@@ -81,6 +83,8 @@ Options parse(int argc, char** argv) {
             o.data = next();
         else if (a == "--settings")
             o.settings = next();
+        else if (a == "--pack")
+            o.pack = next();
         else if (a == "--no-draw")
             o.no_draw = true;
         else if (a == "--start") {
@@ -171,6 +175,7 @@ int main(int argc, char** argv) {
     });
     if (o.frames == 0) return 0;
     install_addons();
+    if (!o.pack.empty()) start_with_pack(o.pack, "");
 
     if (o.start_level > 0) {
         start_up();

@@ -3,6 +3,7 @@
 // filling them from an embedded map (two ignored header words, then tile1/tile2 per cell).
 #include <string>
 
+#include "shell/addon_hooks.h"
 #include "shell/globals.h"
 
 void map_tag::Create() {
@@ -22,8 +23,11 @@ void map_tag::reset() {
 }
 
 bool map_tag::Load(int level, int area) {
+    // A level pack in force gives the maps of a game; the attract demo keeps the game's own.
     const std::string name =
-        "incbin::maps\\tovomap" + std::to_string(level) + "." + std::to_string(area);
+        addon_hooks.area_map_resource && demo_playing == 0
+            ? addon_hooks.area_map_resource(level, area)
+            : "incbin::maps\\tovomap" + std::to_string(level) + "." + std::to_string(area);
     TStream* stream = ReadFile(name);
     const bool whole = StreamRemaining(stream) >= static_cast<size_t>(kFileBytes);
     // The grid is always 140 x 12, whatever the header claims.

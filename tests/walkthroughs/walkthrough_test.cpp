@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every committed walkthrough replayed through the real runner: each area must end at its
 // cauldron (a third area with its magic item taken) at the recorded frame, without a death.
+// Those of a shipped level pack (in a folder named by the pack) are played with that pack.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -28,9 +29,21 @@ struct Finish {
     bool death_heard = false;
 };
 
+// "L.A", or "PACK/L.A" for an area of a shipped pack.
+struct ReplayName {
+    std::string pack, area;
+};
+ReplayName split(const std::string& name) {
+    const size_t slash = name.find('/');
+    if (slash == std::string::npos) return {"", name};
+    return {name.substr(0, slash), name.substr(slash + 1)};
+}
+
 // The replay's own header names the area and the frame it is finished at.
-Finish replay(const std::string& name, int& recorded_frames) {
-    const std::string script = kReplays + name + ".txt";
+Finish replay(const std::string& param, int& recorded_frames) {
+    const ReplayName parts = split(param);
+    const std::string& name = parts.area;
+    const std::string script = kReplays + param + ".txt";
     const std::string text = slurp(script);
     int level = 0, area = 0;
     recorded_frames = 0;
@@ -43,11 +56,14 @@ Finish replay(const std::string& name, int& recorded_frames) {
     }
     EXPECT_EQ(std::to_string(level) + "." + std::to_string(area), name) << "header of " << script;
     EXPECT_NE(text.find("\n# proves: "), std::string::npos) << script << " lacks its note";
-    const std::string dump =
-        ::testing::TempDir() + "walkthrough_" + name + "_" + std::to_string(getpid()) + ".json";
+    const std::string dump = ::testing::TempDir() + "walkthrough_" + parts.pack + name + "_" +
+                             std::to_string(getpid()) + ".json";
     const std::string n = std::to_string(recorded_frames);
-    const std::string cmd = "--no-draw --start " + name + " --input " + script + " --dump " + n +
-                            ":" + dump + " --frames " + n;
+    const std::string pack = parts.pack.empty() ? ""
+                                                : " --pack " + std::string(VARNOTH_SOURCE_DIR) +
+                                                      "/data/packs/" + parts.pack;
+    const std::string cmd = "--no-draw" + pack + " --start " + name + " --input " + script +
+                            " --dump " + n + ":" + dump + " --frames " + n;
     std::string err;
     EXPECT_EQ(run_sim(cmd, &err), 0) << cmd << "\n" << err;
     const std::string json = slurp(dump);
@@ -80,16 +96,23 @@ TEST_P(Walkthrough, EndsAtTheCauldronWithoutADeath) {
     EXPECT_EQ(f.state, 4) << name << ": not at the level end by frame " << recorded;
     EXPECT_EQ(f.lives, 3) << name << ": a life was lost or gained";
     EXPECT_FALSE(f.death_heard) << name << ": the hero died on the way";
-    if (name.back() == '3') {
+    if (split(name).area.back() == '3') {
         EXPECT_EQ(f.item, 1) << name << ": the magic item was not taken";
     }
 }
 
+namespace {
+std::string area_test_name(const ::testing::TestParamInfo<const char*>& info) {
+    std::string n = split(info.param).area;
+    n[1] = '_';
+    return "Area" + n;
+}
+}  // namespace
+
 INSTANTIATE_TEST_SUITE_P(AllAreas, Walkthrough,
                          ::testing::Values("1.1", "1.2", "1.3", "2.1", "2.2", "2.3", "3.1", "3.2",
                                            "3.3", "4.1", "4.2", "4.3", "5.1", "5.2", "5.3"),
-                         [](const ::testing::TestParamInfo<const char*>& info) {
-                             std::string n = info.param;
-                             n[1] = '_';
-                             return "Area" + n;
-                         });
+                         area_test_name);
+INSTANTIATE_TEST_SUITE_P(FirstStepsPack, Walkthrough,
+                         ::testing::Values("first-steps/1.1", "first-steps/1.2", "first-steps/1.3"),
+                         area_test_name);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // varnoth-mapcheck: reads the fifteen compiled maps of a folder and prints every catalogue
 // figure and rule per map; exits non-zero when any figure differs or any rule is broken.
-// Usage: varnoth-mapcheck MAPS_FOLDER
+// With --pack it checks a level pack instead, as the game does before playing one.
+// Usage: varnoth-mapcheck MAPS_FOLDER | --pack DIR
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -9,10 +10,12 @@
 #include "catalogue.h"
 #include "map_binary.h"
 #include "map_rules.h"
+#include "packs/pack_check.h"
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--pack") return print_pack_check(argv[2]);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: varnoth-mapcheck MAPS_FOLDER\n");
+        std::fprintf(stderr, "usage: varnoth-mapcheck MAPS_FOLDER | --pack DIR\n");
         return 2;
     }
     int failures = 0;

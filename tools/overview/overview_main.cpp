@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws each whole map, 5600 x 480, through the game's own cell drawing, with the monsters,
 // lifts, the start and the cauldron marked where the map places them.
-// Usage: varnoth-overview OUTDIR [L.A ...]   (writes OUTDIR/overview_L.A.png)
+// Usage: varnoth-overview OUTDIR [--pack DIR] [L.A ...]   (writes OUTDIR/overview_L.A.png;
+// with a level pack, of its own areas unless others are named)
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "map_grid.h"
+#include "packs/maps_in_force.h"
+#include "packs/pack_check.h"
 #include "platform/backend.h"
 #include "shell/globals.h"
 #include "shell/startup.h"
@@ -74,7 +77,7 @@ bool draw_map(int level, int area, const std::string& path) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: varnoth-overview OUTDIR [L.A ...]\n");
+        std::fprintf(stderr, "usage: varnoth-overview OUTDIR [--pack DIR] [L.A ...]\n");
         return 2;
     }
     HeadlessOptions o;
@@ -84,7 +87,18 @@ int main(int argc, char** argv) {
     PlatformUseHeadless(o);
     start_up();
     std::vector<std::pair<int, int>> maps;
-    for (int i = 2; i < argc; ++i) {
+    int first = 2;
+    const CheckedPack* pack = nullptr;
+    CheckedPack checked;
+    if (argc > 3 && std::string(argv[2]) == "--pack") {
+        checked = check_pack(argv[3]);
+        for (const PackMessage& m : checked.messages)
+            std::fprintf(stderr, "%s\n", m.to_string().c_str());
+        if (!set_pack_in_force(&checked)) return 1;
+        pack = &checked;
+        first = 4;
+    }
+    for (int i = first; i < argc; ++i) {
         int l = 0, a = 0;
         if (std::sscanf(argv[i], "%d.%d", &l, &a) != 2 || l < 1 || l > 5 || a < 1 || a > 3) {
             std::fprintf(stderr, "varnoth-overview: '%s' is not a map L.A\n", argv[i]);
@@ -94,7 +108,9 @@ int main(int argc, char** argv) {
     }
     if (maps.empty())
         for (int l = 1; l <= 5; ++l)
-            for (int a = 1; a <= 3; ++a) maps.emplace_back(l, a);
+            for (int a = 1; a <= 3; ++a)
+                if (!pack || !pack->maps[static_cast<size_t>(area_index(l, a))].empty())
+                    maps.emplace_back(l, a);
     bool ok = true;
     for (auto [l, a] : maps)
         ok = draw_map(l, a,

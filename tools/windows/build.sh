@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds the game for 64-bit Windows and writes build-windows/varnoth-windows-x86_64.zip:
-# the game and the runner, the DLLs they load, data/, the README and the licences.
+# the game and the runner, the DLLs they load, data/ (with the shipped level packs), the README
+# and the licences.
 # The libraries come from Debian's source packages and are built once per machine into
 # /var/cache/varnoth-windows (VARNOTH_WINDOWS_CACHE to choose another folder).
 set -euo pipefail

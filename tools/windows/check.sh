@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Windows zip under Wine, from the unpacked zip as a player would have it:
-#  - varnoth-sim.exe --no-draw replays every walkthrough and ends each in exactly the state
-#    dump the Linux runner ends it in;
+#  - varnoth-sim.exe --no-draw replays every walkthrough, those of the shipped level pack with
+#    the pack, and ends each in exactly the state dump the Linux runner ends it in;
 #  - varnoth.exe --version prints the version;
 #  - varnoth.exe opens its window on an Xvfb display and draws into it (the screenshots are
 #    kept in build-windows/check/ to look at), opens the options screen on F10 and closes it
@@ -54,16 +54,28 @@ fi
 wineserver -p  # one server for every run below
 
 failed=0
-for script in "$root"/tests/walkthroughs/[0-9]*.txt; do
-    name="$(basename "$script" .txt)"
+# The shipped level pack's walkthroughs (tests/walkthroughs/PACK/) play with the pack from the
+# zip's own data folder, the Linux runner's from the source tree.
+for script in "$root"/tests/walkthroughs/[0-9]*.txt "$root"/tests/walkthroughs/*/[0-9]*.txt; do
+    area="$(basename "$script" .txt)"
+    pack="$(basename "$(dirname "$script")")"
+    name="$area"
+    linux_pack=()
+    windows_pack=()
+    if [ "$pack" != walkthroughs ]; then
+        name="$pack-$area"
+        linux_pack=(--pack "$root/data/packs/$pack")
+        windows_pack=(--pack "data/packs/$pack")
+    fi
     frames="$(sed -n '1s/^# --start [0-9.]* --frames \([0-9]*\)$/\1/p' "$script")"
     [ -n "$frames" ] || { echo "windows: $script lacks its header" >&2; exit 1; }
-    args=(--no-draw --start "$name" --frames "$frames")
-    "$linux_sim" "${args[@]}" --input "$script" --dump "$frames:$work/linux-$name.json" >/dev/null
+    args=(--no-draw --start "$area" --frames "$frames")
+    "$linux_sim" "${args[@]}" "${linux_pack[@]}" --input "$script" \
+        --dump "$frames:$work/linux-$name.json" >/dev/null
     # The Windows runner reads and writes through Wine's Z: drive; its dump must replace a
     # file already there, as a saved top score replaces the last one.
     echo "not written" >"$work/windows-$name.json"
-    (cd "$game" && wine varnoth-sim.exe "${args[@]}" --input "Z:$script" \
+    (cd "$game" && wine varnoth-sim.exe "${args[@]}" "${windows_pack[@]}" --input "Z:$script" \
         --dump "$frames:Z:$work/windows-$name.json" >/dev/null) ||
         { echo "windows: $name: varnoth-sim.exe failed" >&2; failed=1; continue; }
     if cmp -s "$work/linux-$name.json" "$work/windows-$name.json"; then

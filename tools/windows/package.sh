@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the Windows zip together: the two programs, every DLL they load that Windows does not
-# bring itself (found by following the import tables, DLL by DLL), data/, the README and the
-# licences of the game and of everything shipped.
+# bring itself (found by following the import tables, DLL by DLL), data/ with the shipped level
+# packs, the README and the licences of the game and of everything shipped.
 #   usage: package.sh GAME_BUILD_DIR LIBRARY_PREFIX OUT.zip
 set -euo pipefail
 build="$1"
@@ -64,8 +64,9 @@ while [ ${#queue[@]} -gt 0 ]; do
     done < <(imports "$file")
 done
 
+# data/ holds the shipped level packs too (data/packs/); no top score goes with it.
 cp -r "$root/data" "$dest/data"
-rm -f "$dest/data/hiscore.dat"
+rm -f "$dest"/data/hiscore*.dat
 cp "$root/README.md" "$dest/README.md"
 
 # Licences: the game's own (LICENSE.md, COPYING and the LICENSES folder), the embedded font's,
