@@ -42,6 +42,10 @@ bool PlatformHeadless();
 // True when presenting waits for the vertical blank (the desktop on a 60 Hz display).
 bool PlatformVsync();
 bool PlatformDrawing();
+// Headless without drawing: from now on draw as a headless run with drawing does (offscreen
+// OpenGL), so that one process can run state-only work quickly and still take pictures later.
+// Nothing changes in the game's state; nothing happens when drawing is already on.
+void HeadlessStartDrawing();
 
 // Frames presented so far (every Flip counts one); the frame being built is FrameNumber() + 1.
 int FrameNumber();

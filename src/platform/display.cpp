@@ -332,6 +332,15 @@ bool PlatformVsync() {
 bool PlatformDrawing() {
     return plat::config().draw;
 }
+void HeadlessStartDrawing() {
+    plat::Config& c = plat::config();
+    if (!c.headless || c.draw) return;
+    c.draw = true;
+    if (!d.open) return;  // Graphics opens the offscreen window itself
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) fail("no offscreen display", SDL_GetError());
+    open_gl_window(SDL_WINDOW_HIDDEN, plat::kScreenW, plat::kScreenH);
+}
 int FrameNumber() {
     return d.frames;
 }

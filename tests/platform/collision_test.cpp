@@ -24,7 +24,7 @@ TImage* shape(int x, int y, int w, int h) {
 }  // namespace
 
 TEST(Collisions, SolidPixelsDecide) {
-    fresh_game();
+    fresh_game(true);
     const TestImage top_left(shape(0, 0, 10, 10));
     const TestImage bottom_right(shape(30, 30, 10, 10));
     // Same place: the boxes overlap fully but the squares are apart.
@@ -44,7 +44,7 @@ TEST(Collisions, SolidPixelsDecide) {
 }
 
 TEST(Collisions, RotatedAndScaledShapesAreTested) {
-    fresh_game();
+    fresh_game(true);
     const TestImage bar(shape(0, 18, 40, 4));  // a horizontal bar through the middle
     // Two bars one above the other miss, however wide.
     EXPECT_FALSE(ImagesCollide(bar.get(), 100, 100, 0, bar.get(), 100, 110, 0));

@@ -43,7 +43,7 @@ void white_background() {
 }  // namespace
 
 TEST(Drawing, BlendModesAndAlpha) {
-    fresh_game();
+    fresh_game(true);
     const TestImage img(red_corner_image());
 
     // Mask: alpha below one half draws nothing, above draws the solid pixels unmixed.
@@ -92,7 +92,7 @@ TEST(Drawing, BlendModesAndAlpha) {
 TEST(Drawing, MixedModesInOneFrameKeepEachModesColours) {
     // The renderer groups mask, solid and alpha draws; every draw must still look as if drawn
     // on its own, whatever came before it, in short runs and in long ones.
-    fresh_game();
+    fresh_game(true);
     const TestImage img(red_corner_image());
     white_background();
     const int modes[] = {1, 3, 1, 2, 3, 3, 1, 1, 1, 1, 1, 2, 3, 1};
@@ -117,7 +117,7 @@ TEST(Drawing, MixedModesInOneFrameKeepEachModesColours) {
 }
 
 TEST(Drawing, AnImageNeverGrabbedIsTransparentAndCollidesWithNothing) {
-    fresh_game();
+    fresh_game(true);
     const TestImage blank(CreateImage(40, 40, 2, -1));
     const TestImage red(red_corner_image());
     white_background();
@@ -135,7 +135,7 @@ TEST(Drawing, AnImageNeverGrabbedIsTransparentAndCollidesWithNothing) {
 }
 
 TEST(Drawing, RotationAndScaleTurnAboutTheHandle) {
-    fresh_game();
+    fresh_game(true);
     const TestImage img(red_corner_image());
     MidHandleImage(img.get());  // handle at (10, 10): the red square is up and to the left of it
     white_background();
@@ -153,7 +153,7 @@ TEST(Drawing, RotationAndScaleTurnAboutTheHandle) {
 }
 
 TEST(Drawing, SpriteSheetIsCutOnTheGrid) {
-    fresh_game();
+    fresh_game(true);
     ASSERT_NE(img_sprites, nullptr);
     ASSERT_EQ(ImageFrames(img_sprites), 127);
     const TestImage sheet(LoadImage("incbin::graphx\\tovo_01.png", -1));

@@ -206,6 +206,7 @@ TEST(HeroRecords, CreateGivesTwoFreshRecords) {
 }
 
 TEST_F(HeroTest, AuraIsBlueForPowerRedForFirePowerAndHiddenWhileInvincible) {
+    HeadlessStartDrawing();
     EXPECT_EQ(glow_over_ten_frames().pixels, 0);
 
     hero().power = 1;

@@ -131,6 +131,7 @@ TEST(Title, AHeldStickMovesOneEntryAndAClosedWindowIsNotLost) {
 
 TEST(Title, PointerStartsAt175AndSwingsRightFirst) {
     on_title();
+    HeadlessStartDrawing();
     std::vector<int> hand;
     tap_at(8, "jump");
     run_title([&](int) {
