@@ -39,6 +39,9 @@ function varnothKeepScore(done) {
 
 Module['preRun'] = Module['preRun'] || [];
 Module['preRun'].push(function () {
+  // The page turns touches into the mouse itself (index.html), one finger and on the picture
+  // only; SDL's own copy of them would press the button a second time.
+  ENV['SDL_TOUCH_MOUSE_EVENTS'] = '0';
   FS.createPath('/', 'data', true, true);
   FS.mkdir(varnothSavedDir);
   FS.mount(IDBFS, {}, varnothSavedDir);
@@ -62,6 +65,8 @@ Module['onRuntimeInitialized'] = function () {
 
 // The game ends by leaving its main program (Escape, Quit, or a failure with a message).
 Module['onExit'] = function (code) {
+  // The page's touch controls stop calling into the program.
+  Module['varnothExited'] = true;
   varnothKeepScore(function () {
     if (Module['varnothEnded']) Module['varnothEnded'](code);
   });
