@@ -16,35 +16,50 @@ const {touchRun} = require('./check_touch.js');
 
 const [site, out, chromium] = process.argv.slice(2);
 
-// The stored top score: the 4 little-endian bytes in IndexedDB, or null when none is stored.
-// `replacement` (a number) replaces it first, as if an earlier session had reached it.
-function storedScore(page, replacement) {
-  return page.evaluate((replacement) => new Promise((resolve) => {
-    const open = indexedDB.open('/saved');
+// A file the page keeps in IndexedDB (each kept folder is a database of its own, keyed by
+// the file's path) as an array of bytes, or null when none is stored. `replacement` (bytes)
+// replaces a stored file first, as if an earlier session had written it.
+function storedFile(page, folder, file, replacement) {
+  return page.evaluate((folder, key, replacement) => new Promise((resolve) => {
+    const open = indexedDB.open(folder);
     open.onerror = () => resolve(null);
     open.onsuccess = () => {
       const db = open.result;
       if (!db.objectStoreNames.contains('FILE_DATA')) return resolve(null);
       const store = db.transaction('FILE_DATA', 'readwrite').objectStore('FILE_DATA');
-      const get = store.get('/saved/hiscore.dat');
+      const get = store.get(key);
       get.onsuccess = () => {
         const entry = get.result;
-        if (!entry || entry.contents.length < 4) return resolve(null);
+        if (!entry || !entry.contents) return resolve(null);
         if (replacement !== null) {
-          const b = new Uint8Array(4);
-          new DataView(b.buffer).setInt32(0, replacement, true);
-          entry.contents = b;
+          entry.contents = new Uint8Array(replacement);
           entry.timestamp = new Date();
-          store.put(entry, '/saved/hiscore.dat').onsuccess = () => resolve(replacement);
+          store.put(entry, key).onsuccess = () => resolve(replacement);
           return;
         }
-        const c = entry.contents;
-        resolve(new DataView(c.buffer, c.byteOffset, 4).getInt32(0, true));
+        resolve(Array.from(entry.contents));
       };
       get.onerror = () => resolve(null);
     };
-  }), replacement === undefined ? null : replacement);
+  }), folder, folder + '/' + file, replacement === undefined ? null : replacement);
 }
+
+// The stored top score: the 4 little-endian bytes of /saved/hiscore.dat. `replacement` (a
+// number) replaces it first.
+async function storedScore(page, replacement) {
+  let bytes;
+  if (replacement !== undefined) {
+    const b = Buffer.alloc(4);
+    b.writeInt32LE(replacement);
+    bytes = await storedFile(page, '/saved', 'hiscore.dat', Array.from(b));
+  } else {
+    bytes = await storedFile(page, '/saved', 'hiscore.dat');
+  }
+  return bytes && bytes.length >= 4 ? Buffer.from(bytes).readInt32LE(0) : null;
+}
+
+// The settings file, kept in the home folder as on the desktop.
+const settingsFolder = '/home/web_user', settingsFile = '.config/varnoth/varnoth.ini';
 
 async function pressKey(page, code, ms) {
   await page.keyboard.down(code);
@@ -124,12 +139,29 @@ async function main() {
     const saved = await storedScore(page);
     expect(saved !== null, `the top score is stored in IndexedDB (${saved})`);
 
-    // As if an earlier session had scored 4321: the game must read it back from storage.
+    // The settings file the game writes on leaving is kept too.
+    const settings = await storedFile(page, settingsFolder, settingsFile);
+    const text = settings ? Buffer.from(settings).toString('utf8') : '';
+    expect(/^scale = fit$/m.test(text), 'the settings file is stored in IndexedDB');
+
+    // As if an earlier session had scored 4321 and chosen whole factors: the game must read
+    // both back from storage.
     await storedScore(page, 4321);
+    await storedFile(page, settingsFolder, settingsFile,
+                     Array.from(Buffer.from(text.replace(/^scale = fit$/m, 'scale = integer'))));
     await page.reload();
     await until(page, () => window.Module && Module.calledRun, 60000);
     expect(await waitForScreen(page, out, 'title', '5-title-after-reload', 90000),
            'after a reload the title shows again');
+    await page.setViewport({width: 1366, height: 768});
+    await sleep(1500);
+    const whole = path.join(out, '5b-title-integer-1366x768.png');
+    await page.screenshot({path: whole});
+    const wholeBox = await litBox(page, whole);
+    expect(wholeBox.width <= 642 && wholeBox.height <= 482 && wholeBox.width > 560,
+           `after a reload the stored "scale = integer" keeps the picture at 640 x 480 on a ` +
+           `1366 x 768 page (${JSON.stringify(wholeBox)})`);
+    await page.setViewport({width: 660, height: 500});
     // Full screen takes the whole page: the button, then F11 to leave and F11 again.
     const fullscreen = () => page.evaluate(() => document.fullscreenElement === document.documentElement);
     await page.mouse.move(600, 40);
@@ -142,8 +174,9 @@ async function main() {
     expect(fsButton && fsLeft && fsAgain && await fullscreen(),
            `full screen: the button enters (${fsButton}), F11 leaves (${fsLeft}) and enters ` +
            `again (${fsAgain})`);
-    expect(await waitForScreen(page, out, 'title', '5a-title-full-screen', 5000),
-           'full screen leaves the title showing');
+    // (The title may have gone on to its attract demo by now.)
+    const fullLook = await look(page, out, '5a-full-screen');
+    expect(fullLook.lit > 0.05, 'the picture shows in full screen');
     for (let i = 0; i < 10; i++) {
       await pressKey(page, 'Escape', 100);
       if (await until(page, () => document.body.className === 'message', 3000)) break;
@@ -151,6 +184,9 @@ async function main() {
     await sleep(1500);
     expect(await storedScore(page) === 4321,
            'after a reload the game has the stored top score (it writes 4321 back on leaving)');
+    const after = await storedFile(page, settingsFolder, settingsFile);
+    expect(after && /^scale = integer$/m.test(Buffer.from(after).toString('utf8')),
+           'the stored settings keep the player\'s choice after the game writes them again');
     const errors = log.filter((l) => /error|abort|exception/i.test(l));
     expect(errors.length === 0, 'no errors in the page\'s console' +
                                 (errors.length ? ': ' + errors.join(' | ') : ''));

@@ -85,20 +85,28 @@ const probes = {
 };
 
 // Measures screenshots in the page, which decodes them: `kind` names the measure (below),
-// `files` the screenshots, each read at its own size (`native`) or scaled to the picture's
-// 640 x 480.
-function measure(page, kind, files, native, extra) {
-  return page.evaluate(async (kind, urls, native, extra) => {
+// `shots` the screenshots (file names, or {png: base64 PNG of the whole page, clip: the
+// picture's rectangle in it, view: the page's width}), each read at its own size (`native`) or
+// as the picture's 640 x 480.
+function measure(page, kind, shots, native, extra) {
+  const sources = shots.map((s) => typeof s === 'string' ? {url: dataUrl(s)}
+      : {url: 'data:image/png;base64,' + s.png, clip: s.clip, view: s.view});
+  return page.evaluate(async (kind, sources, native, extra) => {
     const images = [];
-    for (const url of urls) {
+    for (const source of sources) {
       const img = new Image();
-      img.src = url;
+      img.src = source.url;
       await img.decode();
       const c = document.createElement('canvas');
       c.width = native ? img.width : 640;
       c.height = native ? img.height : 480;
       const g = c.getContext('2d');
-      g.drawImage(img, 0, 0, c.width, c.height);
+      if (source.clip) {
+        const k = img.width / source.view, r = source.clip;
+        g.drawImage(img, r.x * k, r.y * k, r.width * k, r.height * k, 0, 0, c.width, c.height);
+      } else {
+        g.drawImage(img, 0, 0, c.width, c.height);
+      }
       images.push({w: c.width, h: c.height, px: g.getImageData(0, 0, c.width, c.height).data});
     }
     const {w, h, px} = images[0];
@@ -161,7 +169,7 @@ function measure(page, kind, files, native, extra) {
       if (e < bestError) best = dx, bestError = e;
     }
     return {shift: best, error: +bestError.toFixed(2), still: +error(0).toFixed(2)};
-  }, kind, files.map(dataUrl), native, extra || null);
+  }, kind, sources, native, extra || null);
 }
 
 async function look(page, out, name) {
@@ -196,11 +204,11 @@ async function waitForScreen(page, out, screen, name, ms) {
 // The smallest rectangle holding every pixel of a screenshot that is not black.
 const litBox = (page, file) => measure(page, 'lit box', [file], true);
 
-// How far the world scrolled from picture A to picture B: the shift to the left (0..320
+// How far the world scrolled from picture A to picture B (screenshots as for measure): the shift to the left (0..320
 // pixels of the 640 x 480 picture) under which B's play field (below the status line) best
 // matches A's, and how well: `error` at that shift and `still` with none, the mean difference
 // of grey levels (0..255).
-const scrollBetween = (page, fileA, fileB) => measure(page, 'scroll', [fileA, fileB], false);
+const scrollBetween = (page, a, b) => measure(page, 'scroll', [a, b], false);
 
 module.exports = {serve, sleep, expect, failed, until, pictureRect, shootPicture, look,
                   waitForScreen, litBox, scrollBetween};
