@@ -107,16 +107,19 @@ async function touchRun(browser, url, out) {
   await finger.down(1, right);
   await sleep(400);
   await finger.down(2, jump);
-  await sleep(100);
+  await sleep(300);
   const bothHeld = await page.evaluate(() => ['right', 'jump'].every(
       (id) => document.getElementById(id).classList.contains('held')));
-  await page.screenshot({path: path.join(out, '9-touch-run-and-jump.png')});
-  await finger.up(2, jump);
   const lift = film.length;
+  await finger.up(2, jump);
   await sleep(4500);
   await finger.up(1, right);
   await cdp.send('Page.stopScreencast');
   expect(bothHeld, 'touch: two fingers hold "right" and "jump" at once');
+  if (lift > 0) {
+    fs.writeFileSync(path.join(out, '9-touch-run-filmed.png'),
+                     Buffer.from(film[lift - 1], 'base64'));
+  }
   const view = page.viewport().width;
   const frame = (i) => ({png: film[i], clip: layout.picture, view});
   let scrolled = null;
@@ -147,6 +150,15 @@ async function touchRun(browser, url, out) {
   // (The hero may be in the middle of losing a life, on a dark screen: the status line tells.)
   const lookNow = await look(page, out, '10a-touch-upright-picture');
   expect(lookNow.magic > 0.05, 'touch: the game goes on in the upright picture');
+
+  // Two fingers held for a look at the buttons lit.
+  const left = centre(boxOf(layout, 'left')), up = centre(boxOf(layout, 'jump'));
+  await finger.down(1, left);
+  await finger.down(2, up);
+  await sleep(200);
+  await page.screenshot({path: path.join(out, '10b-touch-two-fingers.png')});
+  await finger.up(2, up);
+  await finger.up(1, left);
 
   // The pause button pauses (the game's Space) and a second tap goes on.
   const pause = centre(boxOf(layout, 'pause'));
