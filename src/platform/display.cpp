@@ -144,6 +144,7 @@ void key_event(SDL_Keycode key, SDL_Scancode sc, bool repeat, bool down) {
 void set_fullscreen(bool on) {
     if (!d.window) return;
     d.fullscreen = on;
+    if (plat::host_set_fullscreen(on)) return;
     if (d.fullscreen) {
         SDL_SetWindowFullscreen(d.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
         return;
@@ -162,7 +163,7 @@ void set_fullscreen(bool on) {
 
 // F11 or Alt+Enter: the player's choice, which the settings keep.
 void toggle_fullscreen() {
-    set_fullscreen(!d.fullscreen);
+    set_fullscreen(!plat::host_fullscreen(d.fullscreen));
     plat::config().settings.fullscreen = plat::config().saved.fullscreen = d.fullscreen;
 }
 
@@ -180,6 +181,16 @@ void apply_vsync(VsyncMode mode) {
                           : 0;
     d.vsync = !plat::config().headless && UseVsync(mode, hz) && SDL_GL_SetSwapInterval(1) == 0;
     if (!d.vsync) SDL_GL_SetSwapInterval(0);
+}
+
+// A window or page resized while the game waits without drawing (a pause) has lost its
+// picture: the last one is shown again at the new size.
+void show_again() {
+    if (!d.window || !plat::renderer_shows_last_present()) return;
+    int ww, wh;
+    drawable_size(ww, wh);
+    plat::present_picture(ww, wh, PlacePicture(ww, wh, plat::config().settings.scale));
+    SDL_GL_SwapWindow(d.window);
 }
 
 void open_gl_window(Uint32 flags, int w, int h) {
@@ -289,6 +300,7 @@ void pump_events() {
                 if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ||
                     e.window.event == SDL_WINDOWEVENT_RESTORED)
                     input_set_suspended(false);
+                if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) show_again();
                 break;
             case SDL_CONTROLLERDEVICEADDED:
             case SDL_CONTROLLERDEVICEREMOVED:

@@ -20,6 +20,14 @@ uint32_t window_flags(uint32_t wanted) {
     return wanted;
 }
 
+bool host_set_fullscreen(bool) {
+    return false;
+}
+
+bool host_fullscreen(bool own) {
+    return own;
+}
+
 void host_sleep(int ms) {
     SDL_Delay(static_cast<Uint32>(ms));
 }

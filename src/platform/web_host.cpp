@@ -1,12 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The browser host: WebGL 2 on the page's canvas, and waits that hand control back to the
-// browser (the program is built with Asyncify, so a wait unwinds to the browser's event loop
-// and the game carries on where it stopped when the time is up).
+// The browser host: WebGL 2 on the page's canvas, full screen as the page keeps it, and waits
+// that hand control back to the browser (the program is built with Asyncify, so a wait unwinds
+// to the browser's event loop and the game carries on where it stopped when the time is up).
 #include <SDL2/SDL.h>
 #include <emscripten.h>
 
 #include "platform/host.h"
 #include "platform/internal.h"
+
+namespace {
+// index.html keeps full screen.
+EM_JS(void, page_set_fullscreen, (int on), {
+    if (Module['varnothFullscreen']) Module['varnothFullscreen'](on);
+});
+EM_JS(int, page_fullscreen, (),
+      { return document.fullscreenElement || document.webkitFullscreenElement ? 1 : 0; });
+}  // namespace
 
 namespace plat {
 
@@ -20,11 +29,24 @@ void request_gl_context() {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 0);
 }
 
-// The canvas keeps the game's 640 x 480 and the page scales it: a full-screen request outside
-// a key press or click would only be refused by the browser, and a resizable canvas would
-// follow the page instead of the page's scaling.
+// The canvas takes the size the page gives it, in the screen's own pixels, and the game places
+// and scales the picture in it as in a desktop window. Full screen is the page's (see below):
+// SDL's would take the canvas alone, without the page's buttons.
 uint32_t window_flags(uint32_t wanted) {
-    return wanted & ~static_cast<uint32_t>(SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE);
+    return (wanted & ~static_cast<uint32_t>(SDL_WINDOW_FULLSCREEN_DESKTOP)) | SDL_WINDOW_RESIZABLE |
+           SDL_WINDOW_ALLOW_HIGHDPI;
+}
+
+// The whole page goes full screen, buttons and all; the browser grants it only close to a key
+// press or a tap, which the game's own requests (F11, Alt+Enter, the options) follow at once.
+bool host_set_fullscreen(bool on) {
+    page_set_fullscreen(on ? 1 : 0);
+    return true;
+}
+
+// The player may leave full screen by the browser's own means (Escape), so the page is asked.
+bool host_fullscreen(bool) {
+    return page_fullscreen() != 0;
 }
 
 void host_sleep(int ms) {

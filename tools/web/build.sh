@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the game for the browser into build-web/: index.html, varnoth.js, varnoth.wasm,
-# varnoth.data (the sounds and recordings) and the licences of the libraries inside. Serve the
-# folder with any static server, e.g. `python3 -m http.server -d build-web`.
+# varnoth.data (the sounds and recordings), the game's font for the page's buttons and the
+# licences of the libraries inside. Serve the folder with any static server, e.g.
+# `python3 -m http.server -d build-web`.
 #   usage: tools/web/build.sh   (VARNOTH_WEB_CACHE: where the libraries are kept)
 set -euo pipefail
 # Emscripten's JavaScript tools load Debian's Node modules (acorn), which a Node from elsewhere
@@ -30,6 +31,9 @@ out="$root/build-web"
 rm -rf "$out"
 mkdir -p "$out/licences"
 cp src/platform/web/index.html "$tree"/varnoth.js "$tree"/varnoth.wasm "$tree"/varnoth.data "$out/"
+# The page labels its buttons in the game's own font, which travels with its licence.
+mkdir -p "$out/fonts"
+cp resources/fonts/plasdrip.ttf resources/fonts/OFL.txt "$out/fonts/"
 cp "$libraries"/licences/*.txt "$out/licences/"
 cp -r LICENSE.md COPYING LICENSES "$out/licences/"
 echo "web: built $out (serve it with: python3 -m http.server -d $out)"

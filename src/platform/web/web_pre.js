@@ -1,68 +1,123 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's side of the program, joined to varnoth.js ahead of its own code.
 //
-// The top score lives in data/hiscore.dat, as on the desktop. In the browser that folder holds
-// the packed data in memory, so the file is copied from /saved (a folder kept in the browser's
-// IndexedDB) before the game starts, and back whenever it changes and when the game ends.
+// What the player keeps lives in folders backed by the browser's IndexedDB: the home folder
+// (the settings file in .config/varnoth) and SDL's folder for the player's own files (/libsdl),
+// written back whenever something in them changes and when the game ends. The top score lives
+// in data/hiscore.dat, as on the desktop; in the browser that folder holds the packed data in
+// memory, so the file is copied from /saved (a kept folder too) before the game starts, and
+// back whenever it changes.
+var varnothHome = '/home/web_user';
 var varnothSavedDir = '/saved';
+var varnothKept = [varnothSavedDir, varnothHome, '/libsdl'];
 var varnothScoreFile = '/data/hiscore.dat';
-var varnothSavedStamp = null;
+var varnothScoreStamp = null;
+var varnothKeptStamp = null;
+var varnothSyncing = false;
+var varnothWaiting = [];
 
-function varnothScoreStamp() {
+function varnothFileStamp(path) {
   try {
-    var st = FS.stat(varnothScoreFile);
+    var st = FS.stat(path);
     return st.mtime.getTime() + ':' + st.size;
   } catch (e) {
     return null;
   }
 }
 
-// Copies a changed top score to IndexedDB; `done` runs once it is stored (or failed to be).
-function varnothKeepScore(done) {
-  var stamp = varnothScoreStamp();
-  if (stamp === null || stamp === varnothSavedStamp) {
-    if (done) done();
+// Every file in the kept folders with its time and size: a change shows as a new stamp.
+function varnothFolderStamp() {
+  var parts = [];
+  function walk(folder) {
+    var names;
+    try {
+      names = FS.readdir(folder);
+    } catch (e) {
+      return;
+    }
+    names.forEach(function (name) {
+      if (name === '.' || name === '..') return;
+      var path = folder + '/' + name;
+      try {
+        if (FS.isDir(FS.stat(path).mode)) return walk(path);
+      } catch (e) {
+        return;
+      }
+      parts.push(path + ':' + varnothFileStamp(path));
+    });
+  }
+  varnothKept.forEach(walk);
+  return parts.join('|');
+}
+
+// Writes what changed to IndexedDB; `done` runs once it is stored (or failed to be). One
+// write at a time: a request during a write waits for it and then writes again.
+function varnothKeep(done) {
+  if (done) varnothWaiting.push(done);
+  if (varnothSyncing) return;
+  var score = varnothFileStamp(varnothScoreFile);
+  if (score !== null && score !== varnothScoreStamp) {
+    varnothScoreStamp = score;
+    try {
+      FS.writeFile(varnothSavedDir + '/hiscore.dat', FS.readFile(varnothScoreFile));
+    } catch (e) {
+      // Unreadable or unwritable: the stored top score stays as it was.
+    }
+  }
+  var stamp = varnothFolderStamp();
+  if (stamp === varnothKeptStamp) {
+    varnothWaiting.splice(0).forEach(function (f) { f(); });
     return;
   }
-  varnothSavedStamp = stamp;
-  try {
-    FS.writeFile(varnothSavedDir + '/hiscore.dat', FS.readFile(varnothScoreFile));
-  } catch (e) {
-    if (done) done();
-    return;
-  }
+  varnothSyncing = true;
+  var answered = varnothWaiting.splice(0);
   FS.syncfs(false, function (err) {
-    if (err) console.warn('varnoth: the top score could not be stored: ' + err);
-    if (done) done();
+    varnothSyncing = false;
+    if (err) {
+      console.warn('varnoth: the player\'s files could not be stored: ' + err);
+    } else {
+      varnothKeptStamp = stamp;
+    }
+    answered.forEach(function (f) { f(); });
+    if (varnothWaiting.length) varnothKeep();
   });
 }
 
 Module['preRun'] = Module['preRun'] || [];
 Module['preRun'].push(function () {
+  // The page turns touches into the mouse itself (index.html), one finger and on the picture
+  // only; SDL's own copy of them would press the button a second time.
+  ENV['SDL_TOUCH_MOUSE_EVENTS'] = '0';
+  ENV['HOME'] = varnothHome;
   FS.createPath('/', 'data', true, true);
-  FS.mkdir(varnothSavedDir);
-  FS.mount(IDBFS, {}, varnothSavedDir);
+  varnothKept.forEach(function (folder) {
+    FS.createPath('/', folder.slice(1), true, true);
+    FS.mount(IDBFS, {}, folder);
+  });
   addRunDependency('varnoth-saved');
   FS.syncfs(true, function (err) {
-    if (err) console.warn('varnoth: no stored top score could be read: ' + err);
+    if (err) console.warn('varnoth: the player\'s stored files could not be read: ' + err);
     try {
       FS.writeFile(varnothScoreFile, FS.readFile(varnothSavedDir + '/hiscore.dat'));
     } catch (e) {
       // Nothing stored yet: the game starts with no top score.
     }
-    varnothSavedStamp = varnothScoreStamp();
+    varnothScoreStamp = varnothFileStamp(varnothScoreFile);
+    varnothKeptStamp = varnothFolderStamp();
     removeRunDependency('varnoth-saved');
   });
 });
 
 Module['onRuntimeInitialized'] = function () {
-  setInterval(varnothKeepScore, 1000);
-  addEventListener('pagehide', function () { varnothKeepScore(); });
+  setInterval(varnothKeep, 1000);
+  addEventListener('pagehide', function () { varnothKeep(); });
 };
 
 // The game ends by leaving its main program (Escape, Quit, or a failure with a message).
 Module['onExit'] = function (code) {
-  varnothKeepScore(function () {
+  // The page's touch controls stop calling into the program.
+  Module['varnothExited'] = true;
+  varnothKeep(function () {
     if (Module['varnothEnded']) Module['varnothEnded'](code);
   });
 };
