@@ -78,10 +78,7 @@ void game_tag::display() {
     SetColor(255, 255, 255);
     DrawImage(img_sprites, 10, 463, kLivesFrame);
     SetScale(1.0f, 1.0f);
-    // Appended rather than "x" + ...: GCC 12 misreads an insert at the front as an overflow.
-    std::string lives_text = "x";
-    lives_text += std::to_string(p.lives);
-    draw_shadow_text(22, 452, 255, 255, 0, lives_text, 0);
+    draw_shadow_text(22, 452, 255, 255, 0, "x" + std::to_string(p.lives), 0);
 
     for (int k = 0; k < 5; ++k) {
         const int outline = kItemOutlineFrame - 2 * k;
