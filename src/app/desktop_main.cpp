@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "addons/install_addons.h"
+#include "bot/area_check_child.h"
 #include "packs/pack_check.h"
 #include "packs/pack_start.h"
 #include "platform/backend.h"
@@ -15,6 +16,7 @@
 #include "shell/startup.h"
 
 int main(int argc, char** argv) {
+    if (area_check_child_wanted(argc, argv)) return area_check_child_main();
     const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!line.run) {
         PlatformUseParentConsole();

@@ -15,6 +15,10 @@ struct AreaCheckRequest {
     // The area's compiled map, as the game loads it; empty: the game's own map of level.area.
     std::vector<uint8_t> compiled_map;
     int branch_budget = 0;  // 0: the bot's default budget
+    // The program that runs the check: the game program, started again with an internal
+    // option. Empty: this program, which must be the game or the headless runner (tests and
+    // tools that are neither name one of them here).
+    std::string program;
 };
 
 struct AreaCheckCell {
@@ -43,10 +47,13 @@ class AreaCheck {
     AreaCheck(const AreaCheck&) = delete;
     AreaCheck& operator=(const AreaCheck&) = delete;
 
-    // Starts a check; false (with the reason in poll().message) when it cannot start.
+    // Starts a check (cancelling one still running); false (with the reason in poll().message,
+    // outcome kFailed) when it cannot start.
     bool start(const AreaCheckRequest& request);
-    // Never blocks: the result so far, final once outcome is no longer kRunning.
+    // Never blocks: the result so far, final once outcome is no longer kRunning (kCancelled
+    // before the first start).
     AreaCheckResult poll();
+    // Ends a running check at once (outcome kCancelled); nothing when none runs.
     void cancel();
 
   private:

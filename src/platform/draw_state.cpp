@@ -1,29 +1,52 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The current drawing state: colour, alpha, blend mode, rotation and scale as a 2x2 matrix
 // about the image handle, and the origin. Every draw call reads it.
+#include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "platform/internal.h"
 
 namespace plat {
 
-DrawState& draw_state() {
-    static DrawState state;
-    return state;
-}
+DrawState g_draw_state;
 
 }  // namespace plat
 
 namespace {
 
+// The cosine and sine of the angles asked for lately, by the angle's bits: spinning tokens and
+// firebars ask for the same few angles frame after frame, and a replayed or searched frame asks
+// for them again, while the library computes each afresh at great cost.
+// Every entry starts as the angle 0, which is only ever looked up in the first.
+struct Turn {
+    uint32_t bits = 0;    // of the angle in degrees
+    float c = 1, sn = 0;  // cos(0) and sin(0), exactly
+};
+constexpr int kTurnBits = 10;
+std::array<Turn, size_t{1} << kTurnBits> g_turns;
+
+const Turn& turn_of(float degrees) {
+    uint32_t bits = 0;
+    std::memcpy(&bits, &degrees, sizeof bits);
+    Turn& t = g_turns[(bits * 2654435761u) >> (32 - kTurnBits)];
+    if (t.bits != bits) {
+        const double rad = degrees * 3.14159265358979323846 / 180.0;
+        t = Turn{bits, static_cast<float>(std::cos(rad)), static_cast<float>(std::sin(rad))};
+    }
+    return t;
+}
+
 void recompute() {
     plat::DrawState& s = plat::draw_state();
-    double rad = s.rot * 3.14159265358979323846 / 180.0;
-    float c = static_cast<float>(std::cos(rad)), sn = static_cast<float>(std::sin(rad));
+    const Turn& t = turn_of(s.rot);
+    const float c = t.c, sn = t.sn;
     s.ix = c * s.sx;
     s.iy = -sn * s.sy;
     s.jx = sn * s.sx;
     s.jy = c * s.sy;
+    s.plain = s.ix == 1 && s.iy == 0 && s.jx == 0 && s.jy == 1;
 }
 
 int clamp_channel(int v) {
@@ -94,7 +117,7 @@ void SetImageFont(TImageFont* font) {
 }
 
 void DrawImage(TImage* image, float x, float y, int frame) {
-    if (!image || frame < 0 || frame >= ImageFrames(image)) return;
+    if (!image || frame < 0 || frame >= static_cast<int>(image->frames.size())) return;
     plat::renderer_draw_image(image, frame, x, y);
 }
 

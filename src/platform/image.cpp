@@ -117,8 +117,8 @@ bool solid(const TImage* img, int frame, int u, int v) {
 }
 
 // Unrotated, unscaled: compare the solid bits row by row.
-bool collide_plain(const TImage* a, int ax, int ay, int fa, const TImage* b, int bx, int by,
-                   int fb) {
+[[gnu::noinline]] bool collide_plain(const TImage* a, int ax, int ay, int fa, const TImage* b,
+                                     int bx, int by, int fb) {
     int left = std::max(ax, bx), right = std::min(ax + a->width, bx + b->width);
     int top = std::max(ay, by), bottom = std::min(ay + a->height, by + b->height);
     if (left >= right || top >= bottom) return false;
@@ -172,23 +172,11 @@ void bounds(const Placed& p, const plat::DrawState& s, int& x0, int& y0, int& x1
     y0 = static_cast<int>(std::floor(miny)), y1 = static_cast<int>(std::ceil(maxy));
 }
 
-}  // namespace
-
-bool ImagesCollide(TImage* image1, int x1, int y1, int frame1, TImage* image2, int x2, int y2,
-                   int frame2) {
-    if (!image1 || !image2) return false;
-    if (frame1 < 0 || frame1 >= ImageFrames(image1) || frame2 < 0 || frame2 >= ImageFrames(image2))
-        return false;
-    g_layers_used |= 0x80000000u;
+// Rotated or scaled: every pixel of the overlap of the two bounding boxes mapped back into both
+// images. Rare, and kept out of the plain test's way.
+[[gnu::noinline]] bool collide_transformed(const TImage* image1, int x1, int y1, int frame1,
+                                           const TImage* image2, int x2, int y2, int frame2) {
     const plat::DrawState& s = plat::draw_state();
-    x1 += static_cast<int>(s.origin_x), y1 += static_cast<int>(s.origin_y);
-    x2 += static_cast<int>(s.origin_x), y2 += static_cast<int>(s.origin_y);
-    if (s.ix == 1 && s.iy == 0 && s.jx == 0 && s.jy == 1) {
-        return collide_plain(image1, x1 - static_cast<int>(image1->handle_x),
-                             y1 - static_cast<int>(image1->handle_y), frame1, image2,
-                             x2 - static_cast<int>(image2->handle_x),
-                             y2 - static_cast<int>(image2->handle_y), frame2);
-    }
     Placed a{image1, frame1, static_cast<float>(x1), static_cast<float>(y1)};
     Placed b{image2, frame2, static_cast<float>(x2), static_cast<float>(y2)};
     int ax0, ay0, ax1, ay1, bx0, by0, bx1, by1;
@@ -200,4 +188,29 @@ bool ImagesCollide(TImage* image1, int x1, int y1, int frame1, TImage* image2, i
         for (int x = left; x < right; ++x)
             if (covers(a, s, x + 0.5f, y + 0.5f) && covers(b, s, x + 0.5f, y + 0.5f)) return true;
     return false;
+}
+
+}  // namespace
+
+// Each frame of play tests the hero against every solid cell on the screen, nearly all of them
+// far from him: the test of the two boxes comes first and costs little.
+bool ImagesCollide(TImage* image1, int x1, int y1, int frame1, TImage* image2, int x2, int y2,
+                   int frame2) {
+    if (!image1 || !image2 || frame1 < 0 || frame2 < 0) return false;
+    if (static_cast<size_t>(frame1) >= image1->frames.size() ||
+        static_cast<size_t>(frame2) >= image2->frames.size())
+        return false;
+    g_layers_used |= 0x80000000u;
+    const plat::DrawState& s = plat::draw_state();
+    x1 += static_cast<int>(s.origin_x), y1 += static_cast<int>(s.origin_y);
+    x2 += static_cast<int>(s.origin_x), y2 += static_cast<int>(s.origin_y);
+    if (!s.plain) return collide_transformed(image1, x1, y1, frame1, image2, x2, y2, frame2);
+    const int ax = x1 - static_cast<int>(image1->handle_x);
+    const int ay = y1 - static_cast<int>(image1->handle_y);
+    const int bx = x2 - static_cast<int>(image2->handle_x);
+    const int by = y2 - static_cast<int>(image2->handle_y);
+    if (ax >= bx + image2->width || bx >= ax + image1->width || ay >= by + image2->height ||
+        by >= ay + image1->height)
+        return false;
+    return collide_plain(image1, ax, ay, frame1, image2, bx, by, frame2);
 }

@@ -68,11 +68,16 @@ struct DrawState {
     int cls_r = 0, cls_g = 0, cls_b = 0;
     float rot = 0, sx = 1, sy = 1;
     float ix = 1, iy = 0, jx = 0, jy = 1;
+    bool plain = true;  // the matrix is the identity: neither turned nor scaled
     float origin_x = 0, origin_y = 0;
     int blend = 1;
     TImageFont* font = nullptr;
 };
-DrawState& draw_state();
+// A plain object, not a function's static: every draw and every sprite of a frame reads it.
+extern DrawState g_draw_state;
+inline DrawState& draw_state() {
+    return g_draw_state;
+}
 
 // Options chosen by PlatformUse*.
 struct Config {

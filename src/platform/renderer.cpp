@@ -4,6 +4,7 @@
 // draws are only remembered so that grabbing from the back buffer (cutting sprite sheets)
 // still gives the right pixels.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
@@ -33,15 +34,23 @@ struct Gl {
 };
 Gl gl;
 
-// What the no-draw mode remembers of a frame: unrotated, unscaled sprite draws.
+// What the no-draw mode remembers of a frame: unrotated, unscaled sprite draws, where their
+// top left corner falls before it is rounded down to a pixel (which only a grab needs).
 struct Stamp {
     TImage* image;
     int frame;
-    int left, top;
+    float left, top;
     int blend;
     uint32_t r, g, b;
 };
-std::vector<Stamp> g_stamps;
+// A fixed store, so that remembering a sprite never has to make room: a frame draws a few hundred,
+// and only cutting a sprite sheet (which draws the sheet once) comes near the limit.
+constexpr size_t kMostStamps = 4097;
+std::array<Stamp, kMostStamps> g_stamps;
+size_t g_stamp_count = 0;
+
+// A sprite drawn for real: kept out of the no-draw mode's short way.
+[[gnu::noinline]] void draw_image_quad(TImage* image, int frame, float x, float y);
 
 // The version line comes from the host (glsl_prelude): the same source serves OpenGL 3.3 and
 // OpenGL ES 3.0.
@@ -235,7 +244,7 @@ void quad(GLuint texture, float x, float y, float left, float top, float w, floa
 
 bool identity() {
     const plat::DrawState& s = plat::draw_state();
-    return s.ix == 1 && s.iy == 0 && s.jx == 0 && s.jy == 1;
+    return s.plain;
 }
 
 // No-draw mode: paints the remembered plain draws over one rectangle of pixels.
@@ -244,15 +253,18 @@ void replay(std::vector<uint32_t>& out, int x, int y, int w, int h) {
     uint32_t cls = static_cast<uint32_t>(s.cls_r) | static_cast<uint32_t>(s.cls_g) << 8 |
                    static_cast<uint32_t>(s.cls_b) << 16 | 0xff000000u;
     std::fill(out.begin(), out.end(), cls);
-    for (const Stamp& st : g_stamps) {
+    for (size_t i = 0; i < g_stamp_count; ++i) {
+        const Stamp& st = g_stamps[i];
         const TImage* img = st.image;
         const auto& px = img->frames[st.frame].rgba;
         if (px.empty()) continue;  // never painted: transparent
-        int x0 = std::max(x, st.left), x1 = std::min(x + w, st.left + img->width);
-        int y0 = std::max(y, st.top), y1 = std::min(y + h, st.top + img->height);
+        const int left = static_cast<int>(std::floor(st.left));
+        const int top = static_cast<int>(std::floor(st.top));
+        int x0 = std::max(x, left), x1 = std::min(x + w, left + img->width);
+        int y0 = std::max(y, top), y1 = std::min(y + h, top + img->height);
         for (int sy = y0; sy < y1; ++sy) {
             for (int sx = x0; sx < x1; ++sx) {
-                uint32_t p = px[static_cast<size_t>(sy - st.top) * img->width + (sx - st.left)];
+                uint32_t p = px[static_cast<size_t>(sy - top) * img->width + (sx - left)];
                 if (st.blend != 2 && (p >> 24) < 128) continue;
                 uint32_t r = (p & 0xff) * st.r / 255, g = ((p >> 8) & 0xff) * st.g / 255,
                          b = ((p >> 16) & 0xff) * st.b / 255;
@@ -320,7 +332,7 @@ bool renderer_init() {
 }
 
 void renderer_clear() {
-    g_stamps.clear();
+    g_stamp_count = 0;
     if (!gl.ready) return;
     flush();
     const DrawState& s = draw_state();
@@ -332,21 +344,38 @@ void renderer_clear() {
 
 void renderer_draw_image(TImage* image, int frame, float x, float y) {
     if (!gl.ready) {
-        if (config().draw || !identity()) return;
+        // Every sprite of a frame comes here in the no-draw mode, so this stays short (the
+        // display is open before anything draws: not ready means not drawing).
+        if (!identity() || g_stamp_count == kMostStamps) return;
         const DrawState& s = draw_state();
-        if (g_stamps.size() > 4096) return;  // only sheet cutting needs these
-        g_stamps.push_back(Stamp{
-            image, frame, static_cast<int>(std::floor(x + s.origin_x - image->handle_x)),
-            static_cast<int>(std::floor(y + s.origin_y - image->handle_y)), s.blend,
-            static_cast<uint32_t>(s.r), static_cast<uint32_t>(s.g), static_cast<uint32_t>(s.b)});
+        g_stamps[g_stamp_count++] = Stamp{image,
+                                          frame,
+                                          x + s.origin_x - image->handle_x,
+                                          y + s.origin_y - image->handle_y,
+                                          s.blend,
+                                          static_cast<uint32_t>(s.r),
+                                          static_cast<uint32_t>(s.g),
+                                          static_cast<uint32_t>(s.b)};
         return;
     }
+    draw_image_quad(image, frame, x, y);
+}
+
+}  // namespace plat
+
+namespace {
+
+void draw_image_quad(TImage* image, int frame, float x, float y) {
     upload(image);
     float total = static_cast<float>(image->height * static_cast<int>(image->frames.size()));
     float v0 = frame * image->height / total, v1 = (frame + 1) * image->height / total;
     quad(image->texture, x, y, -image->handle_x, -image->handle_y, static_cast<float>(image->width),
          static_cast<float>(image->height), 0, v0, 1, v1);
 }
+
+}  // namespace
+
+namespace plat {
 
 void renderer_draw_glyphs(TImageFont* font, const std::string& text, float x, float y) {
     if (!gl.ready) return;
@@ -394,7 +423,9 @@ static void read_rect(int x, int y, int w, int h, std::vector<uint32_t>& out) {
 }
 
 void renderer_forget(TImage* image) {
-    std::erase_if(g_stamps, [image](const Stamp& st) { return st.image == image; });
+    const auto kept = std::remove_if(g_stamps.begin(), g_stamps.begin() + g_stamp_count,
+                                     [image](const Stamp& st) { return st.image == image; });
+    g_stamp_count = static_cast<size_t>(kept - g_stamps.begin());
     if (!gl.ready || !image->texture) return;
     flush();  // the queued batch may still draw from it
     if (gl.batch_texture == image->texture) gl.batch_texture = 0;

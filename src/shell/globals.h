@@ -65,6 +65,8 @@ inline player_tag& hero() {
 // A copy of the whole game state, random generator and the machine's side included: loading
 // it runs the same frames again, frame numbers and pending input included.
 game_state save_state();
+// The same into a copy made before, whose memory (list nodes included) it reuses.
+void save_state_into(game_state& copy);
 void load_state(const game_state& saved);
 
 // Media catalogue.

@@ -5,10 +5,15 @@
 game_state the_state;
 
 game_state save_state() {
-    game_state copy = the_state;
+    game_state copy;
+    save_state_into(copy);
+    return copy;
+}
+
+void save_state_into(game_state& copy) {
+    copy = the_state;
     copy.rnd_state = RndState();
     copy.platform = SavePlatformState();
-    return copy;
 }
 
 void load_state(const game_state& saved) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "addons/install_addons.h"
+#include "bot/area_check_child.h"
 #include "packs/pack_start.h"
 #include "platform/backend.h"
 #include "shell/globals.h"
@@ -120,6 +121,7 @@ void write_file(const std::string& path, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (area_check_child_wanted(argc, argv)) return area_check_child_main();
     Options o = parse(argc, argv);
     std::vector<InputEvent> events;
     if (!o.input.empty()) {

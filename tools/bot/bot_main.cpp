@@ -1,48 +1,55 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // varnoth-bot: proves areas can be won and makes the attract-demo recordings, by searching over
 // copies of the real game's state.
-//   varnoth-bot --area L.A --out FILE        one area: a replay for varnoth-sim --start L.A
+//   varnoth-bot --area L.A [--out FILE]      one area: a replay for varnoth-sim --start L.A
+//   varnoth-bot --pack DIR --area L.A [--out FILE]
+//                                            the area of a level pack, as the editor checks it
 //   varnoth-bot --all --out-dir DIR          all fifteen, DIR/L.A.txt, and a report table
 //   varnoth-bot --demos --data-root DIR      DIR/data/demodata.01 .. .03, proved on the title
 //   varnoth-bot --verify-demos --data-root DIR
 //   varnoth-bot --replay FILE                plays a replay in this process: its result and
 //                                            the no-draw play loop's frames per second
-// Options: --beam N (copies kept per step), --seconds S (give up after), --sim PATH,
+// Options: --beam N (copies kept per step), --branches N (give up after so many branches),
 // --verbose (where the search was set back).
-#include <unistd.h>
-
 #include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "beam_search.h"
-#include "replay_files.h"
+#include "bot/area_search.h"
+#include "bot/beam_search.h"
+#include "bot/replay_files.h"
+#include "packs/pack_check.h"
 #include "shell/startup.h"
 #include "sim/game_start.h"
 #include "sim/input_script.h"
-#include "verify.h"
+#include "title_demos.h"
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 struct Options {
     std::vector<std::pair<int, int>> areas;
-    std::string out, out_dir, data_root, sim, replay;
+    std::string out, out_dir, data_root, replay, pack;
     bool demos = false, verify_demos = false;
     SearchSettings search;
 };
 
 [[noreturn]] void usage(const std::string& why) {
-    std::fprintf(stderr,
-                 "varnoth-bot: %s\n"
-                 "usage: varnoth-bot --area L.A --out FILE | --all --out-dir DIR |\n"
-                 "       --demos --data-root DIR | --verify-demos --data-root DIR\n"
-                 "       [--beam N] [--seconds S] [--sim PATH]\n",
-                 why.c_str());
+    std::fprintf(
+        stderr,
+        "varnoth-bot: %s\n"
+        "usage: varnoth-bot --area L.A [--out FILE] | --pack DIR --area L.A [--out FILE] |\n"
+        "       --all --out-dir DIR | --demos --data-root DIR |\n"
+        "       --verify-demos --data-root DIR | --replay FILE\n"
+        "       [--beam N] [--branches N] [--verbose]\n",
+        why.c_str());
     std::exit(2);
 }
 
@@ -51,15 +58,6 @@ int positive(const std::string& s, const char* what) {
     const long v = std::strtol(s.c_str(), &end, 10);
     if (s.empty() || *end != 0 || v < 1 || v > INT_MAX) usage(std::string("bad ") + what);
     return static_cast<int>(v);
-}
-
-std::string own_directory() {
-    char buf[4096];
-    const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return ".";
-    std::string path(buf, static_cast<size_t>(n));
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
 Options parse(int argc, char** argv) {
@@ -81,14 +79,14 @@ Options parse(int argc, char** argv) {
             o.areas.emplace_back(l, ar);
         } else if (a == "--all") {
             all = true;
+        } else if (a == "--pack") {
+            o.pack = next();
         } else if (a == "--out") {
             o.out = next();
         } else if (a == "--out-dir") {
             o.out_dir = next();
         } else if (a == "--data-root") {
             o.data_root = next();
-        } else if (a == "--sim") {
-            o.sim = next();
         } else if (a == "--replay") {
             o.replay = next();
         } else if (a == "--demos") {
@@ -99,8 +97,8 @@ Options parse(int argc, char** argv) {
             o.search.beam = positive(next(), "--beam");
         } else if (a == "--verbose") {
             o.search.verbose = true;
-        } else if (a == "--seconds") {
-            o.search.seconds = positive(next(), "--seconds");
+        } else if (a == "--branches") {
+            o.search.branch_budget = positive(next(), "--branches");
         } else {
             usage("unknown argument '" + a + "'");
         }
@@ -112,10 +110,9 @@ Options parse(int argc, char** argv) {
     const int modes = (o.areas.empty() ? 0 : 1) + (o.demos ? 1 : 0) + (o.verify_demos ? 1 : 0) +
                       (o.replay.empty() ? 0 : 1);
     if (modes != 1) usage("choose one of --area, --all, --demos, --verify-demos, --replay");
-    if (!o.areas.empty() && o.out.empty() && o.out_dir.empty()) usage("--out or --out-dir needed");
     if (o.areas.size() > 1 && o.out_dir.empty()) usage("several areas need --out-dir");
+    if (!o.pack.empty() && (all || o.areas.size() != 1)) usage("--pack checks one --area");
     if ((o.demos || o.verify_demos) && o.data_root.empty()) usage("--data-root needed");
-    if (o.sim.empty()) o.sim = own_directory() + "/varnoth-sim";
     return o;
 }
 
@@ -125,54 +122,88 @@ std::string area_name(int level, int area) {
 
 // Replays the moves from the area's start in this process and times the play loop.
 double frames_per_second(int level, int area, const std::vector<Move>& moves) {
-    enter_area(level, area);
-    const auto t = std::chrono::steady_clock::now();
+    start_area(level, area);
+    const auto t = Clock::now();
     int held = 0;
     for (const Move& m : moves) play_frame(PlayMode::kArea, m, held);
-    const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t).count();
+    const double s = std::chrono::duration<double>(Clock::now() - t).count();
     return s > 0 ? static_cast<double>(moves.size()) / s : 0;
+}
+
+void print_unreached(const AreaCheckResult& r) {
+    if (r.unreached.empty()) return;
+    std::printf("never reached (column.row):");
+    for (const AreaCheckCell& c : r.unreached) std::printf(" %d.%d", c.column, c.row);
+    std::printf("\n");
+}
+
+// A pack's area, answered as the editor's Check answers it.
+int check_pack_area(const Options& o) {
+    const auto [level, area] = o.areas.front();
+    AreaCheckRequest request;
+    request.level = level;
+    request.area = area;
+    request.branch_budget = static_cast<int>(o.search.branch_budget);
+    boot_game(PlayMode::kArea, o.data_root);  // which also makes the legend the program carries
+    // The pack is checked as the game checks it before playing it.
+    std::vector<PackMessage> messages;
+    request.compiled_map = pack_area_map(o.pack, level, area, messages);
+    if (request.compiled_map.empty()) {
+        for (const PackMessage& m : messages) std::fprintf(stderr, "%s\n", m.to_string().c_str());
+        return 1;
+    }
+    const AreaCheckResult r = check_area(request).result;
+    std::printf("%s\n", r.message.c_str());
+    print_unreached(r);
+    if (r.outcome != AreaCheckResult::Outcome::kWon) return 1;
+    if (!o.out.empty() && !write_whole_file(o.out, r.replay)) {
+        std::fprintf(stderr, "varnoth-bot: cannot write %s\n", o.out.c_str());
+        return 1;
+    }
+    return 0;
 }
 
 int solve_areas(const Options& o) {
     boot_game(PlayMode::kArea, o.data_root);
-    std::printf("| area | frames | jumps | deaths avoided | setbacks | power lost | seconds |\n");
-    std::printf("|------|-------:|------:|---------------:|---------:|-----------:|--------:|\n");
+    std::printf(
+        "| area | frames | jumps | deaths avoided | setbacks | power lost | branches | seconds "
+        "| cpu seconds |\n");
+    std::printf(
+        "|------|-------:|------:|---------------:|---------:|-----------:|---------:|--------:"
+        "|------------:|\n");
     std::fflush(stdout);
     int failures = 0;
     std::vector<std::string> fps_lines;
     for (const auto& [level, area] : o.areas) {
         const std::string name = area_name(level, area);
-        enter_area(level, area);
-        const int first_frame = FrameNumber() + 1;
-        const AreaGoal goal = AreaGoal::of_live_area(PlayMode::kArea);
-        const SearchResult r = beam_search(PlayMode::kArea, goal, o.search);
-        if (!r.solved) {
-            std::printf("| %s | not solved | | %d | %d | | %.1f |\n", name.c_str(),
-                        r.deaths_avoided, r.setbacks, r.seconds);
+        AreaCheckRequest request;
+        request.level = level;
+        request.area = area;
+        request.branch_budget = static_cast<int>(o.search.branch_budget);
+        const auto t = Clock::now();
+        const std::clock_t c = std::clock();
+        const AreaCheckReport report = check_area(request);
+        const double seconds = std::chrono::duration<double>(Clock::now() - t).count();
+        const double cpu = static_cast<double>(std::clock() - c) / CLOCKS_PER_SEC;
+        const AreaCheckResult& r = report.result;
+        if (r.outcome != AreaCheckResult::Outcome::kWon) {
+            std::printf("| %s | %s | | %d | %d | | %d | %.1f | %.1f |\n", name.c_str(),
+                        r.message.c_str(), report.deaths_avoided, report.setbacks, r.branches,
+                        seconds, cpu);
             std::fflush(stdout);
             ++failures;
             continue;
         }
-        ReplayHeader h{level, area, first_frame + static_cast<int>(r.moves.size()) - 1};
         const std::string path = o.out_dir.empty() ? o.out : o.out_dir + "/" + name + ".txt";
-        const std::string note = "area " + name + " is won from its start without losing a life" +
-                                 (area == 3 ? ", the magic item taken on the way" : "") +
-                                 " (found by varnoth-bot)";
-        if (!write_replay(path, h, note, first_frame, r.moves)) {
+        if (!path.empty() && !write_whole_file(path, r.replay)) {
             std::fprintf(stderr, "varnoth-bot: cannot write %s\n", path.c_str());
             return 1;
         }
-        const ReplayCheck c = check_replay_with_sim(o.sim, path, h);
-        if (!c.ok) {
-            std::printf("| %s | replay failed: %s | | | | | |\n", name.c_str(), c.why.c_str());
-            std::fflush(stdout);
-            ++failures;
-            continue;
-        }
-        std::printf("| %s | %zu | %d | %d | %d | %d | %.1f |\n", name.c_str(), r.moves.size(),
-                    c.jumps, r.deaths_avoided, r.setbacks, c.power_losses, r.seconds);
+        std::printf("| %s | %d | %d | %d | %d | %d | %d | %.1f | %.1f |\n", name.c_str(),
+                    r.play_frames, report.jumps, report.deaths_avoided, report.setbacks,
+                    report.power_losses, r.branches, seconds, cpu);
         std::fflush(stdout);
-        const double fps = frames_per_second(level, area, r.moves);
+        const double fps = frames_per_second(level, area, report.moves);
         fps_lines.push_back("no-draw play loop on " + name + ": " +
                             std::to_string(static_cast<long>(fps)) + " frames/s");
     }
@@ -209,9 +240,11 @@ int make_demos(const Options& o) {
     for (int n = 1; n <= 3; ++n) {
         enter_demo(n);
         const AreaGoal goal = AreaGoal::of_live_area(PlayMode::kDemo);
+        const auto t = Clock::now();
         const SearchResult r = beam_search(PlayMode::kDemo, goal, s);
+        const double seconds = std::chrono::duration<double>(Clock::now() - t).count();
         if (!r.solved) {
-            std::printf("recording %d: no safe play found (%.1f s)\n", n, r.seconds);
+            std::printf("recording %d: no safe play found in %ld branches\n", n, r.branches);
             return 1;
         }
         // What the recording shows, played again from its start.
@@ -236,7 +269,7 @@ int make_demos(const Options& o) {
             "(tokens, blocks, power), %d monsters beaten, %d deaths avoided, %d setbacks, "
             "%.1f s\n",
             n, n, r.moves.size() + 1, scrolled, jumps, deeds, kills, r.deaths_avoided, r.setbacks,
-            r.seconds);
+            seconds);
         std::fflush(stdout);
     }
     load_state(title);
@@ -271,11 +304,10 @@ int replay_here(const Options& o) {
     int play_frames = 0;
     while (FrameNumber() < h.frames) {
         const bool playing = game.state == game_tag::kPlay;
-        const auto t = std::chrono::steady_clock::now();
+        const auto t = Clock::now();
         if (!main_loop_frame()) break;
         if (playing) {
-            play_seconds +=
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - t).count();
+            play_seconds += std::chrono::duration<double>(Clock::now() - t).count();
             ++play_frames;
         }
         TakeSoundEvents();
@@ -295,5 +327,6 @@ int main(int argc, char** argv) {
     if (!o.replay.empty()) return replay_here(o);
     if (o.verify_demos) return verify_demos(o);
     if (o.demos) return make_demos(o);
+    if (!o.pack.empty()) return check_pack_area(o);
     return solve_areas(o);
 }

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "platform/backend.h"
-#include "replay_files.h"
+#include "bot/replay_files.h"
 #include "shell/startup.h"
 #include "sim/game_start.h"
 #include "sim/input_script.h"

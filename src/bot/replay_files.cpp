@@ -1,30 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Replay scripts and demo recordings, written whole to a side file and then renamed, so that a
-// failed write never leaves half a file in place of a good one.
-#include "replay_files.h"
+// Replay scripts and demo recordings, and files written whole to a side file and then renamed.
+#include "bot/replay_files.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 namespace {
 
-bool write_whole(const std::string& path, const std::string& bytes) {
-    const std::string part = path + ".part";
-    {
-        std::ofstream out(part, std::ios::binary | std::ios::trunc);
-        out << bytes;
-        out.close();
-        if (!out) {
-            std::remove(part.c_str());
-            return false;
-        }
-    }
-    if (std::rename(part.c_str(), path.c_str()) != 0) {
-        std::remove(part.c_str());
-        return false;
-    }
-    return true;
+// A UTF-8 path as the file streams take it everywhere (a narrow path would be read in the local
+// code page on Windows).
+std::filesystem::path utf8_path(const std::string& path) {
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
 
 const char* action_name(InputAction a) {
@@ -45,8 +33,34 @@ void put_int(std::string& out, int32_t value) {
 
 }  // namespace
 
-bool write_replay(const std::string& path, const ReplayHeader& header, const std::string& note,
-                  int first_frame, const std::vector<Move>& moves) {
+bool write_whole_file(const std::string& path, const std::string& bytes) {
+    const std::string part = path + ".part";
+    {
+        std::ofstream out(utf8_path(part), std::ios::binary | std::ios::trunc);
+        out << bytes;
+        out.close();
+        if (!out) {
+            std::error_code ignored;
+            std::filesystem::remove(utf8_path(part), ignored);
+            return false;
+        }
+    }
+    if (!RenameOver(part, path)) {
+        std::error_code ignored;
+        std::filesystem::remove(utf8_path(part), ignored);
+        return false;
+    }
+    return true;
+}
+
+std::string replay_note(int level, int area) {
+    return "area " + std::to_string(level) + "." + std::to_string(area) +
+           " is won from its start without losing a life" +
+           (area == 3 ? ", the magic item taken on the way" : "") + " (found by varnoth-bot)";
+}
+
+std::string replay_text(const ReplayHeader& header, const std::string& note, int first_frame,
+                        const std::vector<Move>& moves) {
     std::ostringstream out;
     out << "# --start " << header.level << '.' << header.area << " --frames " << header.frames
         << "\n# proves: " << note << "\n";
@@ -56,7 +70,7 @@ bool write_replay(const std::string& path, const ReplayHeader& header, const std
         for (const InputEvent& e : frame_events(frame, moves[i], held))
             out << e.frame << ' ' << action_name(e.action) << ' ' << e.control << '\n';
     }
-    return write_whole(path, out.str());
+    return out.str();
 }
 
 bool read_replay_header(const std::string& text, ReplayHeader& header) {
@@ -84,5 +98,5 @@ bool write_recording(const std::string& path, const std::vector<Move>& moves) {
         put_int(bytes, r.jump);
         put_int(bytes, r.turbo);
     }
-    return write_whole(path, bytes);
+    return write_whole_file(path, bytes);
 }

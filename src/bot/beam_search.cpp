@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Time-synchronous beam search: every copy in the beam stands at the same frame, so scores
-// compare like with like, and copies that stand in nearly the same place are merged.
-#include "beam_search.h"
+// compare like with like, and copies that stand in nearly the same place are merged. A copy
+// holds its saved state by a shared handle, so sorting, keeping and going back move handles,
+// never whole states.
+#include "bot/beam_search.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <deque>
 #include <memory>
@@ -12,9 +13,9 @@
 #include <set>
 #include <tuple>
 
-namespace {
+#include "bot/state_pool.h"
 
-using Clock = std::chrono::steady_clock;
+namespace {
 
 // A held move in the history of a copy; copies share their common past.
 struct Segment {
@@ -37,7 +38,7 @@ Key key_of_live() {
 }
 
 struct Node {
-    game_state state;
+    StatePool::Saved state;
     int held = 0;
     std::shared_ptr<const Segment> path;
     int frames = 0;
@@ -47,6 +48,14 @@ struct Node {
     double raw_score = 0;  // the goal's score alone
     float x = 0, y = 0;    // where the hero stands, in map pixels
     Key key;
+    bool airborne = false;  // in a jump: a press of the jump key is used up without effect
+};
+
+// What became of one branch, so that its twin can be known without playing it.
+struct Grown {
+    enum class Kind { kNone, kDied, kForgotItem, kFinished, kLives } kind = Kind::kNone;
+    int direction = -1;
+    size_t index = 0;  // in the finished or the living children
 };
 
 struct Checkpoint {
@@ -82,16 +91,32 @@ class Search {
 
     SearchResult run() {
         Node root;
-        root.state = save_state();
+        root.state = pool_.save();
         root.beaten_on_screen = beaten_monsters_on_screen();
+        root.raw_score = goal_.score(0);
+        root.airborne = game.jump == 1;
+        start_x_ = AreaGoal::hero_map_x();
+        root.x = start_x_;
+        best_ = root;
         beam_.push_back(std::move(root));
-        while (elapsed() < settings_.seconds) {
+        while (!out_of_budget()) {
             keep_checkpoint();
             std::vector<Node> children, finished;
+            children.reserve(beam_.size() * std::size(kMoves));
             for (const Node& node : beam_) {
-                for (const Move& move : kMoves) grow(node, move, children, finished);
+                Grown last;
+                for (const Move& move : kMoves) {
+                    if (out_of_budget()) break;
+                    // In the air a jump press changes nothing: the branch with it plays out
+                    // exactly as the one without, which has just been played.
+                    if (move.jump && node.airborne && last.direction == move.direction)
+                        twin(node, move, last, children, finished);
+                    else
+                        last = grow(node, move, children, finished);
+                }
                 if (mode_ == PlayMode::kArea && !finished.empty()) break;
             }
+            if (out_of_budget() && finished.empty()) break;
             const bool demo_done = mode_ == PlayMode::kDemo && !children.empty() &&
                                    children.front().frames >= settings_.frame_limit;
             if (!finished.empty() || demo_done) {
@@ -107,13 +132,29 @@ class Search {
             select(children);
             if (mode_ == PlayMode::kArea && beam_.front().frames >= settings_.frame_limit) break;
         }
-        result_.seconds = elapsed();
+        if (!result_.solved) result_.best_moves = unroll(best_.path);
+        result_.way = way_of(best_);
         return result_;
     }
 
   private:
-    double elapsed() const {
-        return std::chrono::duration<double>(Clock::now() - started_).count();
+    bool out_of_budget() const { return stopped_ || result_.branches >= settings_.budget(); }
+
+    float way_of(const Node& n) const {
+        const float span = goal_.cauldron_x - start_x_;
+        if (span <= 0) return 0;
+        return std::clamp((n.x - start_x_) / span, 0.0f, 1.0f);
+    }
+
+    // One more branch; every so often the caller hears how far the search has come.
+    void count_branch() {
+        ++result_.branches;
+        if (!settings_.on_progress || result_.branches % SearchSettings::kProgressEvery != 0)
+            return;
+        if (!settings_.on_progress(SearchProgress{result_.branches, way_of(best_)})) {
+            stopped_ = true;
+            result_.stopped = true;
+        }
     }
 
     void keep_checkpoint() {
@@ -125,12 +166,13 @@ class Search {
 
     // Plays `move` from `node` for one segment; a child that lives on goes to `children`, one
     // that finished the area to `finished`.
-    void grow(const Node& node, const Move& move, std::vector<Node>& children,
-              std::vector<Node>& finished) {
+    Grown grow(const Node& node, const Move& move, std::vector<Node>& children,
+               std::vector<Node>& finished) {
         const int frames = mode_ == PlayMode::kDemo
                                ? std::min(settings_.segment, settings_.frame_limit - node.frames)
                                : settings_.segment;
-        load_state(node.state);
+        count_branch();
+        pool_.load(*node.state);
         int held = node.held;
         int kills = node.kills;
         int beaten = node.beaten_on_screen;
@@ -145,11 +187,17 @@ class Search {
             beaten = now;
             if (r != FrameResult::kPlaying) break;
         }
+        Grown grown;
+        grown.direction = move.direction;
         if (r == FrameResult::kDied) {
             ++result_.deaths_avoided;
-            return;
+            grown.kind = Grown::Kind::kDied;
+            return grown;
         }
-        if (r == FrameResult::kForgotItem) return;
+        if (r == FrameResult::kForgotItem) {
+            grown.kind = Grown::Kind::kForgotItem;
+            return grown;
+        }
         Node child;
         child.held = held;
         child.path = std::make_shared<Segment>(Segment{node.path, move, played});
@@ -161,13 +209,54 @@ class Search {
         child.key = key_of_live();
         child.x = AreaGoal::hero_map_x();
         child.y = hero().y;
+        child.airborne = game.jump == 1;
         if (r == FrameResult::kFinished) {
             child.score = 1e9 - child.frames;  // the fewest frames first
+            grown.kind = Grown::Kind::kFinished;
+            grown.index = finished.size();
             finished.push_back(std::move(child));
-            return;
+            return grown;
         }
+        child.state = pool_.save();
+        grown.kind = Grown::Kind::kLives;
+        grown.index = children.size();
+        keep_child(std::move(child), children);
+        return grown;
+    }
+
+    // The branch of `move` from `node` whose twin without the jump press was `last`: the same
+    // outcome, the same state, only the path that leads to it differs.
+    void twin(const Node& node, const Move& move, const Grown& last, std::vector<Node>& children,
+              std::vector<Node>& finished) {
+        count_branch();
+        switch (last.kind) {
+            case Grown::Kind::kDied:
+                ++result_.deaths_avoided;
+                return;
+            case Grown::Kind::kFinished: {
+                Node child = finished[last.index];
+                child.path =
+                    std::make_shared<Segment>(Segment{node.path, move, child.path->frames});
+                finished.push_back(std::move(child));
+                return;
+            }
+            case Grown::Kind::kLives: {
+                Node child = children[last.index];
+                child.path =
+                    std::make_shared<Segment>(Segment{node.path, move, child.path->frames});
+                child.score = child.raw_score;
+                keep_child(std::move(child), children);
+                return;
+            }
+            default:
+                return;
+        }
+    }
+
+    // A child that lives on, its score given the search's noise of the moment.
+    void keep_child(Node child, std::vector<Node>& children) {
         if (noise_ > 0) child.score += std::uniform_real_distribution<double>(0, noise_)(rng_);
-        child.state = save_state();
+        if (child.raw_score > best_.raw_score) best_ = child;
         children.push_back(std::move(child));
     }
 
@@ -230,8 +319,9 @@ class Search {
         ++step_;
         if (settings_.verbose && step_ % 25 == 0) {
             const Node& b = beam_.front();
-            std::fprintf(stderr, "frame %d: best at x %.0f y %.0f score %.0f, beam %zu, %.1f s\n",
-                         b.frames, b.x, b.y, b.score, beam_.size(), elapsed());
+            std::fprintf(stderr,
+                         "frame %d: best at x %.0f y %.0f score %.0f, beam %zu, %ld branches\n",
+                         b.frames, b.x, b.y, b.score, beam_.size(), result_.branches);
         }
         if (lost_at_step_ >= 0 && step_ > lost_at_step_ + 3 * kCheckpointEvery + kStallSteps) {
             // Well past the place that was lost: back to the normal beam.
@@ -242,11 +332,15 @@ class Search {
         }
     }
 
+    // The states every copy below holds.
+    StatePool pool_;
     const PlayMode mode_;
     const AreaGoal& goal_;
     const SearchSettings& settings_;
-    const Clock::time_point started_ = Clock::now();
     SearchResult result_;
+    bool stopped_ = false;
+    float start_x_ = 0;
+    Node best_;  // the copy that came closest to the goal (for a search that fails)
     std::mt19937 rng_{12345};
     std::vector<Node> beam_;
     std::deque<Checkpoint> checkpoints_;

@@ -29,10 +29,12 @@ enum class FrameResult {
 // the program's folder (empty: the executable's own, as for varnoth-sim). Then the start-up that
 // every run of the mode shares. Once per process.
 void boot_game(PlayMode mode, const std::string& data_root);
+// The state boot_game left, from which every area and demo is entered.
+const game_state& booted_state();
 
 // The runner's --start L.A: a one-player game entered at the level announcement, run up to the
 // first frame of play. Starts from the state boot_game left, so areas can follow one another.
-void enter_area(int level, int area);
+void start_area(int level, int area);
 
 // The title's start of attract demo n on map 3.n, with every record still empty; then the
 // recording's fixed first record (right, turbo off, so that what the last game left in the

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real game one frame at a time, the way varnoth-sim and the title screen run it.
-#include "game_driver.h"
+#include "bot/game_driver.h"
 
 #include "shell/startup.h"
 #include "sim/game_start.h"
@@ -65,7 +65,11 @@ void boot_game(PlayMode mode, const std::string& data_root) {
     g_boot = save_state();
 }
 
-void enter_area(int level, int area) {
+const game_state& booted_state() {
+    return g_boot;
+}
+
+void start_area(int level, int area) {
     load_state(g_boot);
     begin_game_at(level, area, 1);
     while (game.state != game_tag::kPlay) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The bot's sense of progress: how far right the hero is, how close to the magic item while it
 // is still to be taken, and how safely placed.
-#include "area_goal.h"
+#include "bot/area_goal.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 // the live game state; higher is better.
 #pragma once
 
-#include "game_driver.h"
+#include "bot/game_driver.h"
 
 struct AreaGoal {
     PlayMode mode = PlayMode::kArea;

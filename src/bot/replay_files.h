@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "game_driver.h"
+#include "bot/game_driver.h"
 
 struct ReplayHeader {
     int level = 0;
@@ -15,9 +15,16 @@ struct ReplayHeader {
 };
 
 // "# --start L.A --frames N", a "# proves: ..." line, then the events of moves, the first of
-// which is frame first_frame. False when the file cannot be written.
-bool write_replay(const std::string& path, const ReplayHeader& header, const std::string& note,
-                  int first_frame, const std::vector<Move>& moves);
+// which is frame first_frame.
+std::string replay_text(const ReplayHeader& header, const std::string& note, int first_frame,
+                        const std::vector<Move>& moves);
+
+// The note of a replay that wins level.area from its start.
+std::string replay_note(int level, int area);
+
+// Writes the bytes whole to a scratch file beside `path` and renames it over `path`, so that a
+// failed write never leaves half a file in place of a good one. False when it cannot.
+bool write_whole_file(const std::string& path, const std::string& bytes);
 
 // Reads the header line back; false when the text does not start with one.
 bool read_replay_header(const std::string& text, ReplayHeader& header);

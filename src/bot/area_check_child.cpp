@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The child reads its whole request before it starts the game, so that the game that sent it
+// never waits; every progress line is flushed, so that the game shows it at once, and a line
+// that cannot be written ends the search (where no signal ends a child whose reader is gone).
+#include "bot/area_check_child.h"
+
+#include <cstdio>
+#include <string>
+
+#include "bot/area_search.h"
+#include "bot/check_protocol.h"
+#include "platform/child_process.h"
+
+namespace {
+
+std::string all_of_standard_input() {
+    std::string in;
+    char buf[65536];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, stdin)) > 0) in.append(buf, n);
+    return in;
+}
+
+// False once the game that asked has gone: nobody reads the answer any more.
+bool say(const std::string& text) {
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    return std::fflush(stdout) == 0 && written;
+}
+
+}  // namespace
+
+bool area_check_child_wanted(int argc, char** argv) {
+    return argc == 2 && std::string(argv[1]) == kAreaCheckChildOption;
+}
+
+int area_check_child_main() {
+    UseBinaryStandardStreams();
+    AreaCheckRequest request;
+    std::string error;
+    if (!decode_request(all_of_standard_input(), request, error)) {
+        std::fprintf(stderr, "varnoth: %s\n", error.c_str());
+        return 2;
+    }
+    boot_game(PlayMode::kArea, "");
+    const AreaCheckResult r = check_area(request, [](const AreaCheckResult& running) {
+                                  return say(encode_progress(running));
+                              }).result;
+    return say(encode_answer(r)) ? 0 : 1;
+}
