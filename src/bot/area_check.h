@@ -29,10 +29,10 @@ struct AreaCheckCell {
 struct AreaCheckResult {
     enum class Outcome { kRunning, kWon, kNoWay, kCancelled, kFailed };
     Outcome outcome = Outcome::kRunning;
-    int branches = 0;      // branches explored so far
-    float progress = 0;    // 0..1, of the budget or of the way to the cauldron, whichever is ahead
-    int play_frames = 0;   // kWon: frames of play from the start to the cauldron
-    std::string replay;    // kWon: the winning run, in the walkthroughs' format
+    int branches = 0;     // branches explored so far
+    float progress = 0;   // 0..1, of the budget or of the way to the cauldron, whichever is ahead
+    int play_frames = 0;  // kWon: frames of play from the start to the cauldron
+    std::string replay;   // kWon: the winning run, in the walkthroughs' format
     // Cells holding tokens and blocks that the winning run (or the best run) never reached.
     std::vector<AreaCheckCell> unreached;
     // One line for the player: "can be won: the bot reached the cauldron in 23 s of play",

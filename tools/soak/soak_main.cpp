@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/backend.h"
 #include "bot/replay_files.h"
+#include "platform/backend.h"
 #include "shell/startup.h"
 #include "sim/game_start.h"
 #include "sim/input_script.h"
