@@ -28,6 +28,7 @@ enum class Mode { kIdle, kRecording, kStartingPlayback, kPlaying };
 struct Session {
     Mode mode = Mode::kIdle;
     // Recording
+    bool wanted = false;  // a destination was chosen (the folder may be "": none to be had)
     std::string file, folder;
     bool (*barred)() = nullptr;
     bool exit_handler = false;
@@ -40,6 +41,8 @@ struct Session {
     InputReadPlayer player;
     PlaybackState state = PlaybackState::kNone;
     int out_of_step_frame = 0;
+    bool back_to_title = false;  // the desktop: the title follows the end of a playback
+    bool leave_asked = false;    // the watcher pressed Escape
     // Both
     int frames = 0;  // frames presented since the game began, the added screens' not counted
     int standing_aside = 0;
@@ -71,6 +74,12 @@ int32_t tap_read(TapRead what, int argument, int32_t live) {
         return live;
     }
     if (s.mode == Mode::kPlaying && s.state == PlaybackState::kPlaying) {
+        // The watcher's Escape leaves the playback; closing the window ends the program.
+        if (what == TapRead::kKeyHit && argument == 27 && live != 0) s.leave_asked = true;
+        if (what == TapRead::kAppTerminate && live != 0) {
+            end_playback();
+            return live;
+        }
         const int32_t v = s.player.read(static_cast<int>(what), argument);
         if (s.player.out_of_step()) out_of_step();
         return v;
@@ -86,8 +95,22 @@ void note_reached() {
     }
 }
 
+void after_playback() {
+    if (s.state == PlaybackState::kOutOfStep)
+        std::fprintf(stderr, "varnoth: the replay stopped: out of step at frame %d\n",
+                     s.out_of_step_frame);
+    end_playback();
+    game.state = game_tag::kTitle;
+    game.curplayer = 0;
+}
+
 void tap_frame(int) {
     if (s.standing_aside > 0) return;
+    if (s.mode == Mode::kPlaying && s.back_to_title &&
+        (s.leave_asked || s.state != PlaybackState::kPlaying)) {
+        after_playback();
+        return;
+    }
     if (s.mode == Mode::kRecording) {
         ++s.frames;
         s.last_checksum = play_state_checksum();
@@ -175,7 +198,7 @@ void game_starts() {
     if (s.mode == Mode::kStartingPlayback) return start_playback_here();
     if (s.mode == Mode::kRecording) finish_recording();
     if (s.mode == Mode::kPlaying) return;
-    if (demo_playing != 0 || (s.file.empty() && s.folder.empty())) return;
+    if (demo_playing != 0 || !s.wanted) return;
     if (s.barred && s.barred()) return;
     start_recording();
 }
@@ -245,12 +268,14 @@ void need_exit_handler() {
 }  // namespace
 
 void record_games_to_file(const std::string& path) {
+    s.wanted = true;
     s.file = path;
     s.folder.clear();
     need_exit_handler();
 }
 
 void record_games_to_folder(const std::string& folder) {
+    s.wanted = true;
     s.folder = folder;
     s.file.clear();
     need_exit_handler();
@@ -287,12 +312,15 @@ bool replay_maps_match(const ReplayRecord& replay, std::string& why) {
     return false;
 }
 
-void begin_playback(const ReplayRecord& replay) {
+void begin_playback(const ReplayRecord& replay, bool back_to_title) {
     finish_recording();
     s.replay = replay;
+    s.back_to_title = back_to_title;
+    s.leave_asked = false;
     s.mode = Mode::kStartingPlayback;
     s.state = PlaybackState::kNone;
     begin_game_at(replay.start_level, replay.start_area, replay.players);
+    if (replay.frames == 0) s.state = PlaybackState::kFinished;
     if (!replay.from_menu) return;
     // The rest of the title menu's frame in which the game began.
     wait_while_jump_button_held();

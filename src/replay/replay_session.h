@@ -23,8 +23,9 @@ ReplayRecord recording_so_far();
 // True when the maps in force are those the replay was made on; else one line in `why`.
 bool replay_maps_match(const ReplayRecord& replay, std::string& why);
 // Begins the recorded game as it began: call where a game may start (after start_up and
-// after_logo, or instead of a title menu's choice); the main loop then plays it.
-void begin_playback(const ReplayRecord& replay);
+// after_logo, or instead of a title menu's choice); the main loop then plays it. With
+// back_to_title the title follows its end (or the watcher's Escape) instead of the game going on.
+void begin_playback(const ReplayRecord& replay, bool back_to_title = false);
 
 enum class PlaybackState { kNone, kPlaying, kFinished, kOutOfStep };
 PlaybackState playback_state();
