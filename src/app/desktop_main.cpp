@@ -13,6 +13,7 @@
 #include "platform/options.h"
 #include "platform/platform.h"
 #include "platform/user_paths.h"
+#include "replay/replay_list_screen.h"
 #include "replay/replay_programs.h"
 #include "replay/replay_session.h"
 #include "shell/startup.h"
@@ -52,19 +53,20 @@ int main(int argc, char** argv) {
     install_addons();
     start_with_pack(line.pack, StartingPack());
     // Every game the player plays is kept; a folder that cannot be had is named when a game ends.
-    record_games_to_folder(UserDataSubfolder("replays"));
+    const std::string replays = UserDataSubfolder("replays");
+    record_games_to_folder(replays);
+    add_replay_list(replays);
     if (!replay_file.empty()) {
-        ReplayRecord replay;
-        std::string why;
-        if (!prepare_replay(replay_file, replay, why)) {
-            PlatformUseParentConsole();
-            std::fprintf(stderr, "varnoth: %s: %s\n", replay_file.c_str(), why.c_str());
-            return 1;
-        }
         start_up();
         after_logo();
-        begin_playback(replay, true);
-        main_loop();
+        std::string why;
+        const bool closed = watch_replay(replay_file, why);
+        if (!why.empty()) {
+            PlatformUseParentConsole();
+            std::fprintf(stderr, "varnoth: %s: %s\n", replay_file.c_str(), why.c_str());
+        }
+        if (!closed) main_loop();
+        End();
     }
     varnoth_main();
 }

@@ -43,6 +43,7 @@ struct Session {
     int out_of_step_frame = 0;
     bool back_to_title = false;  // the desktop: the title follows the end of a playback
     bool leave_asked = false;    // the watcher pressed Escape
+    bool window_closed = false;  // the watcher closed the window
     // Both
     int frames = 0;  // frames presented since the game began, the added screens' not counted
     int standing_aside = 0;
@@ -73,10 +74,18 @@ int32_t tap_read(TapRead what, int argument, int32_t live) {
         s.writer.read(static_cast<int>(what), argument, live);
         return live;
     }
+    if (s.mode == Mode::kPlaying && s.back_to_title &&
+        (s.leave_asked || s.state != PlaybackState::kPlaying)) {
+        // Leaving: every screen of the game is left as Escape leaves it, nothing else pressed.
+        if (what == TapRead::kKeyHit && argument == 27) return 1;
+        if (what == TapRead::kAppTerminate && live != 0) s.window_closed = true;
+        return what == TapRead::kAppTerminate ? live : 0;
+    }
     if (s.mode == Mode::kPlaying && s.state == PlaybackState::kPlaying) {
         // The watcher's Escape leaves the playback; closing the window ends the program.
         if (what == TapRead::kKeyHit && argument == 27 && live != 0) s.leave_asked = true;
         if (what == TapRead::kAppTerminate && live != 0) {
+            s.window_closed = true;
             end_playback();
             return live;
         }
@@ -95,22 +104,9 @@ void note_reached() {
     }
 }
 
-void after_playback() {
-    if (s.state == PlaybackState::kOutOfStep)
-        std::fprintf(stderr, "varnoth: the replay stopped: out of step at frame %d\n",
-                     s.out_of_step_frame);
-    end_playback();
-    game.state = game_tag::kTitle;
-    game.curplayer = 0;
-}
-
 void tap_frame(int) {
     if (s.standing_aside > 0) return;
-    if (s.mode == Mode::kPlaying && s.back_to_title &&
-        (s.leave_asked || s.state != PlaybackState::kPlaying)) {
-        after_playback();
-        return;
-    }
+
     if (s.mode == Mode::kRecording) {
         ++s.frames;
         s.last_checksum = play_state_checksum();
@@ -210,7 +206,7 @@ bool title_frame() {
 
 PauseAnswer pause_poll() {
     if (s.mode == Mode::kPlaying && s.standing_aside == 0) {
-        if (s.state != PlaybackState::kPlaying) return PauseAnswer::kStayPaused;
+        if (s.state != PlaybackState::kPlaying || s.leave_asked) return PauseAnswer::kStayPaused;
         const int32_t a = s.player.read(kReadPauseAnswer, 0);
         if (s.player.out_of_step()) out_of_step();
         return static_cast<PauseAnswer>(a);
@@ -225,7 +221,7 @@ PauseAnswer pause_poll() {
 
 bool pause_wanted() {
     if (s.mode == Mode::kPlaying && s.standing_aside == 0) {
-        if (s.state != PlaybackState::kPlaying) return false;
+        if (s.state != PlaybackState::kPlaying || s.leave_asked) return false;
         const bool a = s.player.read(kReadPauseWanted, 0) != 0;
         if (s.player.out_of_step()) out_of_step();
         return a;
@@ -317,6 +313,7 @@ void begin_playback(const ReplayRecord& replay, bool back_to_title) {
     s.replay = replay;
     s.back_to_title = back_to_title;
     s.leave_asked = false;
+    s.window_closed = false;
     s.mode = Mode::kStartingPlayback;
     s.state = PlaybackState::kNone;
     begin_game_at(replay.start_level, replay.start_area, replay.players);
@@ -336,6 +333,14 @@ PlaybackState playback_state() {
 
 int playback_out_of_step_frame() {
     return s.out_of_step_frame;
+}
+
+bool playback_going_on() {
+    return s.mode == Mode::kPlaying && s.state == PlaybackState::kPlaying && !s.leave_asked;
+}
+
+bool playback_window_closed() {
+    return s.window_closed;
 }
 
 int playback_frame() {

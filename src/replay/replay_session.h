@@ -24,13 +24,18 @@ ReplayRecord recording_so_far();
 bool replay_maps_match(const ReplayRecord& replay, std::string& why);
 // Begins the recorded game as it began: call where a game may start (after start_up and
 // after_logo, or instead of a title menu's choice); the main loop then plays it. With
-// back_to_title the title follows its end (or the watcher's Escape) instead of the game going on.
+// back_to_title, its end (or the watcher's Escape) leaves every screen as Escape does, so that
+// the main loop's frame returns; the caller then brings the title back.
 void begin_playback(const ReplayRecord& replay, bool back_to_title = false);
 
 enum class PlaybackState { kNone, kPlaying, kFinished, kOutOfStep };
 PlaybackState playback_state();
 // The frame (counted from the game's start) at which the playback parted from the recording.
 int playback_out_of_step_frame();
+// True when the watcher closed the window during the last playback.
+bool playback_window_closed();
+// True while a playback is still to be watched (not finished, stopped nor left).
+bool playback_going_on();
 // Frames played so far of the replay under way.
 int playback_frame();
 // Lets go of a finished or stopped playback: the devices answer again.

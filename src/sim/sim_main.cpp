@@ -13,6 +13,7 @@
 #include "bot/area_check_child.h"
 #include "packs/pack_start.h"
 #include "platform/backend.h"
+#include "replay/replay_list_screen.h"
 #include "replay/replay_session.h"
 #include "shell/globals.h"
 #include "shell/startup.h"
@@ -34,7 +35,8 @@ struct Options {
     std::string pack;
     bool no_draw = false;
     std::string record, replay;
-    std::string end_dump;  // --dump end:PATH
+    std::string replays_folder;  // --replays DIR: the title's Tab list shows DIR
+    std::string end_dump;        // --dump end:PATH
 };
 
 [[noreturn]] void usage(const std::string& why) {
@@ -43,7 +45,8 @@ struct Options {
         "varnoth-sim: %s\n"
         "usage: varnoth-sim [--frames N] [--input FILE] [--shot FRAME:PATH]... "
         "[--dump FRAME:PATH]... [--seed N] [--start L.A[:P]] [--data DIR] [--settings FILE] "
-        "[--pack DIR] [--no-draw] [--record FILE] [--replay FILE] [--dump end:PATH]\n",
+        "[--pack DIR] [--no-draw] [--record FILE] [--replay FILE] [--replays DIR] [--dump "
+        "end:PATH]\n",
         why.c_str());
     std::exit(2);
 }
@@ -89,6 +92,8 @@ Options parse(int argc, char** argv) {
             o.record = next();
         else if (a == "--replay")
             o.replay = next();
+        else if (a == "--replays")
+            o.replays_folder = next();
         else if (a == "--seed")
             o.seed_set = true, o.seed = number(next(), "--seed");
         else if (a == "--data")
@@ -203,6 +208,11 @@ int main(int argc, char** argv) {
     install_addons();
     if (!o.pack.empty()) start_with_pack(o.pack, "");
     if (!o.record.empty()) record_games_to_file(AbsolutePath(o.record));
+    if (!o.replays_folder.empty()) {
+        std::string folder = AbsolutePath(o.replays_folder);
+        if (folder.back() != '/') folder += '/';
+        add_replay_list(folder);
+    }
 
     if (!o.replay.empty()) {
         ReplayRecord replay;
