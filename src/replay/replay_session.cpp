@@ -9,10 +9,12 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "options/options_text.h"
 #include "packs/maps_in_force.h"
 #include "platform/input_tap.h"
 #include "platform/options.h"
 #include "platform/platform.h"
+#include "platform/player_choices.h"
 #include "replay/game_state_bytes.h"
 #include "replay/input_reads.h"
 #include "replay/replay_folder.h"
@@ -44,6 +46,9 @@ struct Session {
     bool back_to_title = false;  // the desktop: the title follows the end of a playback
     bool leave_asked = false;    // the watcher pressed Escape
     bool window_closed = false;  // the watcher closed the window
+    bool pause_asked = false;    // Space during a watched playback
+    int pace = 100;              // the watcher's speed, as the frame pace
+    bool stepping = false;       // N went one frame on: the next frame pauses again
     // Both
     int frames = 0;  // frames presented since the game began, the added screens' not counted
     int standing_aside = 0;
@@ -84,6 +89,8 @@ int32_t tap_read(TapRead what, int argument, int32_t live) {
     if (s.mode == Mode::kPlaying && s.state == PlaybackState::kPlaying) {
         // The watcher's Escape leaves the playback; closing the window ends the program.
         if (what == TapRead::kKeyHit && argument == 27 && live != 0) s.leave_asked = true;
+        if (what == TapRead::kKeyHit && argument == 32 && live != 0 && s.back_to_title)
+            s.pause_asked = true;
         if (what == TapRead::kAppTerminate && live != 0) {
             s.window_closed = true;
             end_playback();
@@ -104,9 +111,16 @@ void note_reached() {
     }
 }
 
+void check_frame();
+void watched_frame();
+
 void tap_frame(int) {
     if (s.standing_aside > 0) return;
+    check_frame();
+    watched_frame();
+}
 
+void check_frame() {
     if (s.mode == Mode::kRecording) {
         ++s.frames;
         s.last_checksum = play_state_checksum();
@@ -138,6 +152,50 @@ void tap_frame(int) {
         }
         s.state = PlaybackState::kFinished;
     }
+}
+
+void watcher_controls();
+
+void watched_frame() {
+    if (s.mode == Mode::kPlaying && s.back_to_title && s.state == PlaybackState::kPlaying &&
+        !s.leave_asked && s.standing_aside == 0)
+        watcher_controls();
+}
+
+constexpr int kKeyN = 'N';
+constexpr int kKeyP = 'P';
+constexpr int kKeyS = 'S';
+constexpr int kKeyF = 'F';
+
+// The watcher's own keys, read as the devices give them at the end of each watched frame: P or
+// Space pauses (the picture of the frame before stays while paused), N goes one frame on, S and
+// F set the speed to a half or the full pace. None of it touches the game.
+void watcher_controls() {
+    ++s.standing_aside;
+    if (KeyHit(kKeyS)) s.pace = 50;
+    if (KeyHit(kKeyF)) s.pace = 100;
+    if (FramePace() != s.pace) SetFramePace(s.pace);
+    bool paused = KeyHit(kKeyP) != 0 || KeyHit(kKeyN) != 0 || s.pause_asked || s.stepping;
+    s.pause_asked = false;
+    s.stepping = false;
+    if (paused) FlushKeys();
+    while (paused) {
+        if (KeyHit(kKeyP) || KeyHit(32)) break;
+        if (KeyHit(kKeyN)) {
+            s.stepping = true;
+            break;
+        }
+        if (KeyHit(27)) {
+            s.leave_asked = true;
+            break;
+        }
+        if (AppTerminate()) {
+            s.window_closed = true;
+            break;
+        }
+        Delay(10);
+    }
+    --s.standing_aside;
 }
 
 bool tap_answering() {
@@ -234,6 +292,18 @@ bool pause_wanted() {
     return a;
 }
 
+// The playback's line at the bottom of the picture, under the game's own status display.
+void hud_draw() {
+    if (original.hud_draw) original.hud_draw();
+    if (s.mode != Mode::kPlaying || !s.back_to_title || s.state != PlaybackState::kPlaying) return;
+    const int seconds = s.frames / 60, total = s.replay.frames / 60;
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "Replay %d:%02d / %d:%02d   P pause   N next frame   S/F speed %d%%   Esc back",
+                  seconds / 60, seconds % 60, total / 60, total % 60, s.pace);
+    draw_options_text(320, 462, kLightGrey, line, 0.55f, TextAlign::kCentre, 340);
+}
+
 bool top_score_barred() {
     if (s.mode == Mode::kPlaying || s.mode == Mode::kStartingPlayback) return true;
     return original.top_score_barred && original.top_score_barred();
@@ -312,6 +382,7 @@ void begin_playback(const ReplayRecord& replay, bool back_to_title) {
     finish_recording();
     s.replay = replay;
     s.back_to_title = back_to_title;
+    s.pace = replay.assist.speed;  // as fast as the game was played
     s.leave_asked = false;
     s.window_closed = false;
     s.mode = Mode::kStartingPlayback;
@@ -349,6 +420,9 @@ int playback_frame() {
 
 void end_playback() {
     if (s.mode != Mode::kPlaying && s.mode != Mode::kStartingPlayback) return;
+    if (s.back_to_title && s.pace != 100) SetFramePace(100);
+    s.pace = 100;
+    s.stepping = false;
     s.mode = Mode::kIdle;
     s.state = PlaybackState::kNone;
     SetInputTap(InputTap{});
@@ -361,4 +435,5 @@ void install_replays() {
     addon_hooks.pause_poll = pause_poll;
     addon_hooks.pause_wanted = pause_wanted;
     addon_hooks.top_score_barred = top_score_barred;
+    addon_hooks.hud_draw = hud_draw;
 }

@@ -58,3 +58,32 @@ TEST(ReplayList, WatchKeepAndDeleteFromTheTitle) {
     EXPECT_FALSE(std::filesystem::exists(folder + broken));
     EXPECT_FALSE(std::filesystem::exists(record)) << "watching records nothing";
 }
+
+TEST(ReplayList, PausingSteppingAndSlowingAWatchedReplayLeaveItsGameAlone) {
+    const std::string folder = scratch_folder("replay_list_pause") + "/";
+    const std::string walk = std::string(VARNOTH_SOURCE_DIR) + "/tests/walkthroughs/1.1.txt";
+    ASSERT_EQ(run_sim("--no-draw --start 1.1 --input " + walk + " --frames 900 --record " + folder +
+                      "varnoth-20261210-093000.vrp"),
+              0);
+    // The same frame of the watched replay, once watched straight and once paused, stepped,
+    // slowed and paused again on the way (a pause presents no frames).
+    auto watched = [&](const std::string& name, const std::string& keys) {
+        const std::string input = temp(name + ".txt");
+        write_text(input, "120 tap key:Tab\n130 tap key:Return\n" + keys);
+        const std::string dump = temp(name + ".json");
+        EXPECT_EQ(run_sim("--no-draw --replays " + folder + " --input " + input +
+                          " --frames 700 --dump 690:" + dump),
+                  0);
+        std::string state = slurp(dump);
+        const size_t game = state.find("\"game\":");
+        const size_t sounds = state.find(",\"sounds\":");
+        return game == std::string::npos ? std::string() : state.substr(game, sounds - game);
+    };
+    const std::string straight = watched("straight", "");
+    const std::string paused =
+        watched("paused",
+                "500 tap key:P\n501 tap key:N\n502 tap key:N\n503 tap key:S\n504 tap space\n"
+                "520 tap space\n521 tap key:F\n522 tap key:P\n");
+    ASSERT_NE(straight.find("\"state\":1,"), std::string::npos) << straight.substr(0, 60);
+    EXPECT_TRUE(straight == paused) << "the paused watch parted from the straight one";
+}

@@ -144,3 +144,14 @@ TEST(ReplayRun, WatchingLeavesTheTopScoreAsItWas) {
     EXPECT_NE(slurp(dump).find("\"topscore\":100,"), std::string::npos);
     EXPECT_EQ(slurp(home + "/data/hiscore.dat"), before);
 }
+
+TEST(ReplayRun, AReplayThatCannotBeWrittenIsNamedInOneLineAndTheGameGoesOn) {
+    const std::string dump = temp("unwritable.json");
+    std::string err;
+    EXPECT_EQ(run_sim("--no-draw --start 1.1 --frames 100 --dump 100:" + dump +
+                          " --record /nonexistent-folder/game.vrp",
+                      &err),
+              0);
+    EXPECT_NE(slurp(dump).find("\"frame\":100,"), std::string::npos) << "the game ran to its end";
+    EXPECT_EQ(err, "varnoth: cannot write the replay /nonexistent-folder/game.vrp\n");
+}
