@@ -4,9 +4,12 @@
 
 #include "options/install_options.h"
 #include "packs/maps_in_force.h"
+#include "replay/replay_session.h"
 #include "shell/addon_hooks.h"
 
 void install_addons() {
     install_options();
     install_pack_hooks();
+    // Last: the replays wrap the hooks set before them.
+    install_replays();
 }

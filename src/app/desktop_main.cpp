@@ -13,11 +13,27 @@
 #include "platform/options.h"
 #include "platform/platform.h"
 #include "platform/user_paths.h"
+#include "replay/replay_list_screen.h"
+#include "replay/replay_programs.h"
+#include "replay/replay_session.h"
 #include "shell/startup.h"
 
 int main(int argc, char** argv) {
     if (area_check_child_wanted(argc, argv)) return area_check_child_main();
-    const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 2 && args[0] == kValidateOneArgument) return validate_one_replay(args[1]);
+    if (!args.empty() && args[0] == "--validate") {
+        PlatformUseParentConsole();
+        return validate_replays(std::vector<std::string>(args.begin() + 1, args.end()));
+    }
+    // A replay file given to the program (a file manager's "open with") is played at once.
+    std::string replay_file;
+    if (!args.empty() && args.back().size() > 4 &&
+        args.back().compare(args.back().size() - 4, 4, ".vrp") == 0) {
+        replay_file = AbsolutePath(args.back());
+        args.pop_back();
+    }
+    const CommandLine line = ParseCommandLine(args);
     if (!line.run) {
         PlatformUseParentConsole();
         std::fputs(line.out.c_str(), stdout);
@@ -36,5 +52,21 @@ int main(int argc, char** argv) {
     PlatformUseSettings(ApplyCommandLine(file, line), file, path);
     install_addons();
     start_with_pack(line.pack, StartingPack());
+    // Every game the player plays is kept; a folder that cannot be had is named when a game ends.
+    const std::string replays = UserDataSubfolder("replays");
+    record_games_to_folder(replays);
+    add_replay_list(replays);
+    if (!replay_file.empty()) {
+        start_up();
+        after_logo();
+        std::string why;
+        const bool closed = watch_replay(replay_file, why);
+        if (!why.empty()) {
+            PlatformUseParentConsole();
+            std::fprintf(stderr, "varnoth: %s: %s\n", replay_file.c_str(), why.c_str());
+        }
+        if (!closed) main_loop();
+        End();
+    }
     varnoth_main();
 }

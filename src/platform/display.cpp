@@ -454,6 +454,7 @@ void Flip(int sync) {
     ++d.frames;
     d.delay_streak = 0;
     d.stalled_ms = 0;
+    plat::input_tap_frame(d.frames);
     if (d.flip_hook) d.flip_hook(d.frames);
     if (desktop) {
         SDL_GL_SwapWindow(d.window);
@@ -504,6 +505,7 @@ void Delay(int ms) {
     plat::advance_clock(ms);
     // Two waits in a row without a presented frame: the game is waiting for input, so the
     // script's next moment arrives now. A wait no script line can end is reported.
+    if (plat::input_tap_answering()) return;
     if (++d.delay_streak >= 2 && !plat::input_pull_next_group()) {
         d.stalled_ms += ms;
         if (d.stalled_ms > 100000) {

@@ -11,6 +11,7 @@
 #include <map>
 #include <type_traits>
 
+#include "platform/input_tap.h"
 #include "platform/internal.h"
 #include "platform/pad_bindings.h"
 
@@ -40,6 +41,21 @@ static_assert(std::is_trivially_copyable_v<InputState>, "saved as plain bytes");
 SDL_GameController* g_pad = nullptr;
 SDL_Joystick* g_stick = nullptr;
 std::deque<InputEvent> g_queue;
+InputTap g_tap;
+
+int tapped(TapRead what, int argument, int live) {
+    return g_tap.read ? g_tap.read(what, argument, live) : live;
+}
+
+float tapped(TapRead what, int argument, float live) {
+    if (!g_tap.read) return live;
+    int32_t bits = 0;
+    std::memcpy(&bits, &live, sizeof bits);
+    bits = g_tap.read(what, argument, bits);
+    float answer = 0;
+    std::memcpy(&answer, &bits, sizeof answer);
+    return answer;
+}
 
 void press(int& down, int& hits, bool now_down) {
     if (now_down && !down) ++hits;
@@ -65,6 +81,14 @@ void close_devices() {
 }  // namespace
 
 namespace plat {
+
+void input_tap_frame(int number) {
+    if (g_tap.frame) g_tap.frame(number);
+}
+
+bool input_tap_answering() {
+    return g_tap.answering && g_tap.answering();
+}
 
 void input_key_event(int vk, bool down) {
     if (vk < 0 || vk > 255) return;
@@ -212,6 +236,10 @@ void input_load(const SavedInput& saved) {
 
 }  // namespace plat
 
+void SetInputTap(const InputTap& tap) {
+    g_tap = tap;
+}
+
 void HeadlessQueueEvents(const std::vector<InputEvent>& events) {
     std::vector<InputEvent> sorted(events.begin(), events.end());
     std::stable_sort(sorted.begin(), sorted.end(),
@@ -224,12 +252,12 @@ int KeyHit(int key) {
     if (key < 0 || key > 255) return 0;
     int n = in.key_hits[key];
     in.key_hits[key] = 0;
-    return n;
+    return tapped(TapRead::kKeyHit, key, n);
 }
 
 int KeyDown(int key) {
     plat::pump_events();
-    return key < 0 || key > 255 ? 0 : in.key_down[key];
+    return tapped(TapRead::kKeyDown, key, key < 0 || key > 255 ? 0 : in.key_down[key]);
 }
 
 void FlushKeys() {
@@ -243,22 +271,23 @@ int MouseHit(int button) {
     if (button < 1 || button > 3) return 0;
     int n = in.mouse_hits[button];
     in.mouse_hits[button] = 0;
-    return n;
+    return tapped(TapRead::kMouseHit, button, n);
 }
 
 int MouseDown(int button) {
     plat::pump_events();
-    return button < 1 || button > 3 ? 0 : in.mouse_down[button];
+    return tapped(TapRead::kMouseDown, button,
+                  button < 1 || button > 3 ? 0 : in.mouse_down[button]);
 }
 
 int MouseX() {
     plat::pump_events();
-    return in.mouse_x;
+    return tapped(TapRead::kMouseX, 0, in.mouse_x);
 }
 
 int MouseY() {
     plat::pump_events();
-    return in.mouse_y;
+    return tapped(TapRead::kMouseY, 0, in.mouse_y);
 }
 
 void FlushMouse() {
@@ -269,43 +298,45 @@ void FlushMouse() {
 
 int JoyCount() {
     plat::pump_events();
-    if (plat::config().headless) return in.joy_scripted && !in.script_pad_out ? 1 : 0;
-    return SDL_NumJoysticks();
+    if (plat::config().headless)
+        return tapped(TapRead::kJoyCount, 0, in.joy_scripted && !in.script_pad_out ? 1 : 0);
+    return tapped(TapRead::kJoyCount, 0, SDL_NumJoysticks());
 }
 
 float JoyX(int port) {
     plat::pump_events();
-    return port == 0 ? in.joy_x : 0.0f;
+    return tapped(TapRead::kJoyX, port, port == 0 ? in.joy_x : 0.0f);
 }
 
 float JoyY(int port) {
     plat::pump_events();
-    return port == 0 ? in.joy_y : 0.0f;
+    return tapped(TapRead::kJoyY, port, port == 0 ? in.joy_y : 0.0f);
 }
 
 int JoyDown(int button, int port) {
     plat::pump_events();
-    return port == 0 && button >= 0 && button < kButtons ? in.joy_down[button] : 0;
+    return tapped(TapRead::kJoyDown, button,
+                  port == 0 && button >= 0 && button < kButtons ? in.joy_down[button] : 0);
 }
 
 int JoyHit(int button, int port) {
     plat::pump_events();
-    if (port != 0 || button < 0 || button >= kButtons) return 0;
+    if (port != 0 || button < 0 || button >= kButtons) return tapped(TapRead::kJoyHit, button, 0);
     int n = in.joy_hits[button];
     in.joy_hits[button] = 0;
-    return n;
+    return tapped(TapRead::kJoyHit, button, n);
 }
 
 bool AppSuspended() {
     plat::pump_events();
-    return in.suspended;
+    return tapped(TapRead::kAppSuspended, 0, in.suspended ? 1 : 0) != 0;
 }
 
 bool AppTerminate() {
     plat::pump_events();
     bool r = in.close_requested;
     in.close_requested = false;
-    return r;
+    return tapped(TapRead::kAppTerminate, 0, r ? 1 : 0) != 0;
 }
 
 void MoveMouse(int x, int y) {

@@ -154,6 +154,10 @@ void screen_to_picture(int wx, int wy, int& px, int& py);
 void picture_to_screen(int px, int py, int& wx, int& wy);
 
 // Input (input.cpp).
+// Tells the input tap of a presented frame (Flip, before the runner's hook).
+void input_tap_frame(int number);
+// True while a replay's playback answers the game's reads.
+bool input_tap_answering();
 void input_key_event(int vk, bool down);
 void input_mouse_button(int button, bool down);
 void input_mouse_move(int x, int y);

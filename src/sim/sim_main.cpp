@@ -13,6 +13,8 @@
 #include "bot/area_check_child.h"
 #include "packs/pack_start.h"
 #include "platform/backend.h"
+#include "replay/replay_list_screen.h"
+#include "replay/replay_session.h"
 #include "shell/globals.h"
 #include "shell/startup.h"
 #include "sim/game_start.h"
@@ -32,6 +34,9 @@ struct Options {
     std::string settings;
     std::string pack;
     bool no_draw = false;
+    std::string record, replay;
+    std::string replays_folder;  // --replays DIR: the title's Tab list shows DIR
+    std::string end_dump;        // --dump end:PATH
 };
 
 [[noreturn]] void usage(const std::string& why) {
@@ -40,7 +45,8 @@ struct Options {
         "varnoth-sim: %s\n"
         "usage: varnoth-sim [--frames N] [--input FILE] [--shot FRAME:PATH]... "
         "[--dump FRAME:PATH]... [--seed N] [--start L.A[:P]] [--data DIR] [--settings FILE] "
-        "[--pack DIR] [--no-draw]\n",
+        "[--pack DIR] [--no-draw] [--record FILE] [--replay FILE] [--replays DIR] [--dump "
+        "end:PATH]\n",
         why.c_str());
     std::exit(2);
 }
@@ -76,8 +82,18 @@ Options parse(int argc, char** argv) {
             o.input = next();
         else if (a == "--shot")
             frame_and_path(next(), "--shot", o.shots);
-        else if (a == "--dump")
-            frame_and_path(next(), "--dump", o.dumps);
+        else if (a == "--dump") {
+            const std::string v = next();
+            if (v.rfind("end:", 0) == 0 && v.size() > 4)
+                o.end_dump = v.substr(4);
+            else
+                frame_and_path(v, "--dump", o.dumps);
+        } else if (a == "--record")
+            o.record = next();
+        else if (a == "--replay")
+            o.replay = next();
+        else if (a == "--replays")
+            o.replays_folder = next();
         else if (a == "--seed")
             o.seed_set = true, o.seed = number(next(), "--seed");
         else if (a == "--data")
@@ -101,6 +117,8 @@ Options parse(int argc, char** argv) {
         }
     }
     if (o.no_draw && !o.shots.empty()) usage("--shot needs drawing: it cannot go with --no-draw");
+    if (!o.replay.empty() && (!o.input.empty() || o.start_level > 0 || !o.record.empty()))
+        usage("--replay plays a recorded game: it goes with neither --input, --start nor --record");
     return o;
 }
 
@@ -172,12 +190,43 @@ int main(int argc, char** argv) {
             write_file(it->second, dump_state_json(frame, MilliSecs(), g_sounds));
             g_sounds.clear();
         }
-        if (o.dumps.empty()) g_sounds.clear();
-        if (o.frames >= 0 && frame >= o.frames) std::exit(0);
+        if (o.dumps.empty() && o.end_dump.empty()) g_sounds.clear();
+        const PlaybackState playback = playback_state();
+        if (playback == PlaybackState::kOutOfStep) {
+            std::fprintf(stderr, "varnoth-sim: %s: out of step at frame %d\n", o.replay.c_str(),
+                         playback_out_of_step_frame());
+            std::exit(1);
+        }
+        const bool replay_ends = playback == PlaybackState::kFinished;
+        if (replay_ends || (o.frames >= 0 && frame >= o.frames)) {
+            if (!o.end_dump.empty())
+                write_file(o.end_dump, dump_state_json(frame, MilliSecs(), g_sounds));
+            std::exit(0);
+        }
     });
     if (o.frames == 0) return 0;
     install_addons();
     if (!o.pack.empty()) start_with_pack(o.pack, "");
+    if (!o.record.empty()) record_games_to_file(AbsolutePath(o.record));
+    if (!o.replays_folder.empty()) {
+        std::string folder = AbsolutePath(o.replays_folder);
+        if (folder.back() != '/') folder += '/';
+        add_replay_list(folder);
+    }
+
+    if (!o.replay.empty()) {
+        ReplayRecord replay;
+        std::string why;
+        if (!read_replay_file(AbsolutePath(o.replay), replay, why) ||
+            !replay_maps_match(replay, why)) {
+            std::fprintf(stderr, "varnoth-sim: %s: %s\n", o.replay.c_str(), why.c_str());
+            return 1;
+        }
+        start_up();
+        after_logo();
+        begin_playback(replay);
+        main_loop();
+    }
 
     if (o.start_level > 0) {
         start_up();

@@ -1,0 +1,439 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The recording watches every read the game makes after a game was set up and every frame it
+// presents; the playback answers those reads from the file. Screens added beyond the game (the
+// options in the Space pause) are neither: while they run the tap stands aside, and only their
+// answer to the game is kept, so that what a watcher sets never enters a replay.
+#include "replay/replay_session.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+#include "options/options_text.h"
+#include "packs/maps_in_force.h"
+#include "platform/input_tap.h"
+#include "platform/options.h"
+#include "platform/platform.h"
+#include "platform/player_choices.h"
+#include "replay/game_state_bytes.h"
+#include "replay/input_reads.h"
+#include "replay/replay_folder.h"
+#include "shell/addon_hooks.h"
+#include "shell/globals.h"
+#include "shell/held_button_wait.h"
+#include "sim/game_start.h"
+
+namespace {
+
+enum class Mode { kIdle, kRecording, kStartingPlayback, kPlaying };
+
+struct Session {
+    Mode mode = Mode::kIdle;
+    // Recording
+    bool wanted = false;  // a destination was chosen (the folder may be "": none to be had)
+    std::string file, folder;
+    bool (*barred)() = nullptr;
+    bool exit_handler = false;
+    InputReadWriter writer;
+    ReplayRecord record;
+    uint64_t reads = 0;
+    uint32_t last_checksum = 0;
+    // Playback
+    ReplayRecord replay;
+    InputReadPlayer player;
+    PlaybackState state = PlaybackState::kNone;
+    int out_of_step_frame = 0;
+    bool back_to_title = false;  // the desktop: the title follows the end of a playback
+    bool leave_asked = false;    // the watcher pressed Escape
+    bool window_closed = false;  // the watcher closed the window
+    bool pause_asked = false;    // Space during a watched playback
+    int pace = 100;              // the watcher's speed, as the frame pace
+    bool stepping = false;       // N went one frame on: the next frame pauses again
+    // Both
+    int frames = 0;  // frames presented since the game began, the added screens' not counted
+    int standing_aside = 0;
+};
+Session s;
+
+addon_hooks_tag original;
+
+bool watcher_key(int key) {
+    // F2 and F3 (effects, music), F10 (options), F11 (full screen), F12 (screenshot)
+    return key == 113 || key == 114 || key == 121 || key == 122 || key == 123;
+}
+
+void out_of_step() {
+    if (s.state != PlaybackState::kPlaying) return;
+    s.state = PlaybackState::kOutOfStep;
+    s.out_of_step_frame = s.frames + 1;
+}
+
+int32_t tap_read(TapRead what, int argument, int32_t live) {
+    if (s.standing_aside > 0) return live;
+    if ((what == TapRead::kKeyHit || what == TapRead::kKeyDown) && watcher_key(argument))
+        return live;
+    if (s.mode == Mode::kRecording) {
+        // The title menu's game waits for the jump button before its first frame; the runner's
+        // game reads the frame's keys first.
+        if (s.reads++ == 0) s.record.from_menu = what == TapRead::kJoyDown && argument == 0;
+        s.writer.read(static_cast<int>(what), argument, live);
+        return live;
+    }
+    if (s.mode == Mode::kPlaying && s.back_to_title &&
+        (s.leave_asked || s.state != PlaybackState::kPlaying)) {
+        // Leaving: every screen of the game is left as Escape leaves it, nothing else pressed.
+        if (what == TapRead::kKeyHit && argument == 27) return 1;
+        if (what == TapRead::kAppTerminate && live != 0) s.window_closed = true;
+        return what == TapRead::kAppTerminate ? live : 0;
+    }
+    if (s.mode == Mode::kPlaying && s.state == PlaybackState::kPlaying) {
+        // The watcher's Escape leaves the playback; closing the window ends the program.
+        if (what == TapRead::kKeyHit && argument == 27 && live != 0) s.leave_asked = true;
+        if (what == TapRead::kKeyHit && argument == 32 && live != 0 && s.back_to_title)
+            s.pause_asked = true;
+        if (what == TapRead::kAppTerminate && live != 0) {
+            s.window_closed = true;
+            end_playback();
+            return live;
+        }
+        const int32_t v = s.player.read(static_cast<int>(what), argument);
+        if (s.player.out_of_step()) out_of_step();
+        return v;
+    }
+    return live;
+}
+
+void note_reached() {
+    const player_tag& p = player[game.curplayer == 1 ? 1 : 0];
+    if (p.level * 10 + p.area > s.record.reached_level * 10 + s.record.reached_area) {
+        s.record.reached_level = p.level;
+        s.record.reached_area = p.area;
+    }
+}
+
+void check_frame();
+void watched_frame();
+
+void tap_frame(int) {
+    if (s.standing_aside > 0) return;
+    check_frame();
+    watched_frame();
+}
+
+void check_frame() {
+    if (s.mode == Mode::kRecording) {
+        ++s.frames;
+        s.last_checksum = play_state_checksum();
+        if (s.frames % kStateChecksumFrames == 0) s.record.checksums.push_back(s.last_checksum);
+        if (s.frames == 1) {
+            s.record.start_level = s.record.reached_level = player[0].level;
+            s.record.start_area = s.record.reached_area = player[0].area;
+        }
+        note_reached();
+        return;
+    }
+    if (s.mode != Mode::kPlaying || s.state != PlaybackState::kPlaying) return;
+    ++s.frames;
+    const bool periodic = s.frames % kStateChecksumFrames == 0;
+    const bool last = s.frames >= s.replay.frames;
+    if (!periodic && !last) return;
+    const uint32_t now = play_state_checksum();
+    if (periodic &&
+        now != s.replay.checksums[static_cast<size_t>(s.frames / kStateChecksumFrames - 1)]) {
+        s.state = PlaybackState::kOutOfStep;
+        s.out_of_step_frame = s.frames;
+        return;
+    }
+    if (last) {
+        if (now != s.replay.checksums.back()) {
+            s.state = PlaybackState::kOutOfStep;
+            s.out_of_step_frame = s.frames;
+            return;
+        }
+        s.state = PlaybackState::kFinished;
+    }
+}
+
+void watcher_controls();
+
+void watched_frame() {
+    if (s.mode == Mode::kPlaying && s.back_to_title && s.state == PlaybackState::kPlaying &&
+        !s.leave_asked && s.standing_aside == 0)
+        watcher_controls();
+}
+
+constexpr int kKeyN = 'N';
+constexpr int kKeyP = 'P';
+constexpr int kKeyS = 'S';
+constexpr int kKeyF = 'F';
+
+// The watcher's own keys, read as the devices give them at the end of each watched frame: P or
+// Space pauses (the picture of the frame before stays while paused), N goes one frame on, S and
+// F set the speed to a half or the full pace. None of it touches the game.
+void watcher_controls() {
+    ++s.standing_aside;
+    if (KeyHit(kKeyS)) s.pace = 50;
+    if (KeyHit(kKeyF)) s.pace = 100;
+    if (FramePace() != s.pace) SetFramePace(s.pace);
+    bool paused = KeyHit(kKeyP) != 0 || KeyHit(kKeyN) != 0 || s.pause_asked || s.stepping;
+    s.pause_asked = false;
+    s.stepping = false;
+    if (paused) FlushKeys();
+    while (paused) {
+        if (KeyHit(kKeyP) || KeyHit(32)) break;
+        if (KeyHit(kKeyN)) {
+            s.stepping = true;
+            break;
+        }
+        if (KeyHit(27)) {
+            s.leave_asked = true;
+            break;
+        }
+        if (AppTerminate()) {
+            s.window_closed = true;
+            break;
+        }
+        Delay(10);
+    }
+    --s.standing_aside;
+}
+
+bool tap_answering() {
+    return s.mode == Mode::kPlaying && s.standing_aside == 0;
+}
+
+void set_tap() {
+    InputTap tap;
+    tap.read = tap_read;
+    tap.frame = tap_frame;
+    tap.answering = tap_answering;
+    SetInputTap(tap);
+}
+
+std::string game_version() {
+    const std::string v = VersionText();  // "varnoth 1.2.3"
+    const size_t space = v.find(' ');
+    return space == std::string::npos ? v : v.substr(space + 1);
+}
+
+void start_recording() {
+    s.mode = Mode::kRecording;
+    s.writer = InputReadWriter{};
+    s.reads = 0;
+    s.frames = 0;
+    s.record = ReplayRecord{};
+    ReplayRecord& r = s.record;
+    r.game_version = game_version();
+    r.maps_hash = maps_in_force_hash();
+    r.pack_id = pack_in_force_id();
+    r.date = static_cast<int64_t>(std::time(nullptr));
+    r.players = game.players + 1;
+    r.top_score_at_start = game.topscore;
+    r.assist = assist_in_force();
+    r.random_state = RndState();
+    r.start_records = start_records();
+    s.last_checksum = play_state_checksum();
+    set_tap();
+}
+
+void start_playback_here() {
+    restore_start_records(s.replay.start_records);
+    set_assist_in_force(s.replay.assist);
+    SetRndState(s.replay.random_state);
+    s.player = InputReadPlayer(&s.replay.input);
+    s.frames = 0;
+    s.state = PlaybackState::kPlaying;
+    s.mode = Mode::kPlaying;
+    set_tap();
+}
+
+void game_starts() {
+    if (original.game_starts) original.game_starts();
+    if (s.mode == Mode::kStartingPlayback) return start_playback_here();
+    if (s.mode == Mode::kRecording) finish_recording();
+    if (s.mode == Mode::kPlaying) return;
+    if (demo_playing != 0 || !s.wanted) return;
+    if (s.barred && s.barred()) return;
+    start_recording();
+}
+
+bool title_frame() {
+    finish_recording();
+    return original.title_frame ? original.title_frame() : false;
+}
+
+PauseAnswer pause_poll() {
+    if (s.mode == Mode::kPlaying && s.standing_aside == 0) {
+        if (s.state != PlaybackState::kPlaying || s.leave_asked) return PauseAnswer::kStayPaused;
+        const int32_t a = s.player.read(kReadPauseAnswer, 0);
+        if (s.player.out_of_step()) out_of_step();
+        return static_cast<PauseAnswer>(a);
+    }
+    ++s.standing_aside;
+    const PauseAnswer a = original.pause_poll ? original.pause_poll() : PauseAnswer::kStayPaused;
+    --s.standing_aside;
+    if (s.mode == Mode::kRecording && s.standing_aside == 0)
+        s.writer.read(kReadPauseAnswer, 0, static_cast<int32_t>(a));
+    return a;
+}
+
+bool pause_wanted() {
+    if (s.mode == Mode::kPlaying && s.standing_aside == 0) {
+        if (s.state != PlaybackState::kPlaying || s.leave_asked) return false;
+        const bool a = s.player.read(kReadPauseWanted, 0) != 0;
+        if (s.player.out_of_step()) out_of_step();
+        return a;
+    }
+    ++s.standing_aside;
+    const bool a = original.pause_wanted && original.pause_wanted();
+    --s.standing_aside;
+    if (s.mode == Mode::kRecording && s.standing_aside == 0)
+        s.writer.read(kReadPauseWanted, 0, a ? 1 : 0);
+    return a;
+}
+
+// The playback's line at the bottom of the picture, under the game's own status display.
+void hud_draw() {
+    if (original.hud_draw) original.hud_draw();
+    if (s.mode != Mode::kPlaying || !s.back_to_title || s.state != PlaybackState::kPlaying) return;
+    const int seconds = s.frames / 60, total = s.replay.frames / 60;
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "Replay %d:%02d / %d:%02d   P pause   N next frame   S/F speed %d%%   Esc back",
+                  seconds / 60, seconds % 60, total / 60, total % 60, s.pace);
+    draw_options_text(320, 462, kLightGrey, line, 0.55f, TextAlign::kCentre, 340);
+}
+
+bool top_score_barred() {
+    if (s.mode == Mode::kPlaying || s.mode == Mode::kStartingPlayback) return true;
+    return original.top_score_barred && original.top_score_barred();
+}
+
+void write_recording(const ReplayRecord& r) {
+    const std::string bytes = encode_replay(r);
+    if (!s.file.empty()) {
+        if (!WriteWholeFile(s.file, bytes))
+            std::fprintf(stderr, "varnoth: cannot write the replay %s\n", s.file.c_str());
+        return;
+    }
+    std::string why;
+    if (!keep_in_replays_folder(s.folder, r, bytes, why))
+        std::fprintf(stderr, "varnoth: the replay is not kept: %s\n", why.c_str());
+}
+
+void at_exit() {
+    finish_recording();
+}
+
+void need_exit_handler() {
+    if (s.exit_handler) return;
+    s.exit_handler = true;
+    std::atexit(at_exit);
+}
+
+}  // namespace
+
+void record_games_to_file(const std::string& path) {
+    s.wanted = true;
+    s.file = path;
+    s.folder.clear();
+    need_exit_handler();
+}
+
+void record_games_to_folder(const std::string& folder) {
+    s.wanted = true;
+    s.folder = folder;
+    s.file.clear();
+    need_exit_handler();
+}
+
+void set_replay_recording_barred(bool (*barred)()) {
+    s.barred = barred;
+}
+
+ReplayRecord recording_so_far() {
+    ReplayRecord r = s.record;
+    r.input = s.writer.bytes();
+    r.frames = s.frames;
+    r.checksums.push_back(s.last_checksum);
+    r.scores[0] = player[0].score;
+    r.scores[1] = player[1].score;
+    r.new_top_score = game.topscore > r.top_score_at_start;
+    return r;
+}
+
+void finish_recording() {
+    if (s.mode != Mode::kRecording) return;
+    const ReplayRecord r = recording_so_far();
+    s.mode = Mode::kIdle;
+    SetInputTap(InputTap{});
+    write_recording(r);
+}
+
+bool replay_maps_match(const ReplayRecord& replay, std::string& why) {
+    if (replay.maps_hash == maps_in_force_hash()) return true;
+    why = "recorded on other maps";
+    if (!replay.pack_id.empty() && replay.pack_id != pack_in_force_id())
+        why += " (the level pack " + replay.pack_id + ")";
+    return false;
+}
+
+void begin_playback(const ReplayRecord& replay, bool back_to_title) {
+    finish_recording();
+    s.replay = replay;
+    s.back_to_title = back_to_title;
+    s.pace = replay.assist.speed;  // as fast as the game was played
+    s.leave_asked = false;
+    s.window_closed = false;
+    s.mode = Mode::kStartingPlayback;
+    s.state = PlaybackState::kNone;
+    begin_game_at(replay.start_level, replay.start_area, replay.players);
+    if (replay.frames == 0) s.state = PlaybackState::kFinished;
+    if (!replay.from_menu) return;
+    // The rest of the title menu's frame in which the game began.
+    wait_while_jump_button_held();
+    game_tag::display();
+    Flip(-1);
+    suspend_handling();
+    if (KeyHit(27) == 0 && game.state != game_tag::kQuit) AppTerminate();
+}
+
+PlaybackState playback_state() {
+    return s.state;
+}
+
+int playback_out_of_step_frame() {
+    return s.out_of_step_frame;
+}
+
+bool playback_going_on() {
+    return s.mode == Mode::kPlaying && s.state == PlaybackState::kPlaying && !s.leave_asked;
+}
+
+bool playback_window_closed() {
+    return s.window_closed;
+}
+
+int playback_frame() {
+    return s.frames;
+}
+
+void end_playback() {
+    if (s.mode != Mode::kPlaying && s.mode != Mode::kStartingPlayback) return;
+    if (s.back_to_title && s.pace != 100) SetFramePace(100);
+    s.pace = 100;
+    s.stepping = false;
+    s.mode = Mode::kIdle;
+    s.state = PlaybackState::kNone;
+    SetInputTap(InputTap{});
+}
+
+void install_replays() {
+    original = addon_hooks;
+    addon_hooks.game_starts = game_starts;
+    addon_hooks.title_frame = title_frame;
+    addon_hooks.pause_poll = pause_poll;
+    addon_hooks.pause_wanted = pause_wanted;
+    addon_hooks.top_score_barred = top_score_barred;
+    addon_hooks.hud_draw = hud_draw;
+}

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The replays list on the title (the runner shows it with --replays DIR): a replay watched from
+// it and left with Escape, one kept for good, one deleted after the second press; watching
+// records nothing and the title gets its own scores back.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "support/sim_runner.h"
+
+namespace {
+
+std::string temp(const std::string& name) {
+    return ::testing::TempDir() + "varnoth_list_" + std::to_string(getpid()) + "_" + name;
+}
+
+}  // namespace
+
+TEST(ReplayList, WatchKeepAndDeleteFromTheTitle) {
+    const std::string folder = scratch_folder("replay_list") + "/";
+    const std::string made = temp("made.vrp");
+    const std::string walk = std::string(VARNOTH_SOURCE_DIR) + "/tests/walkthroughs/1.1.txt";
+    ASSERT_EQ(run_sim("--no-draw --start 1.1 --input " + walk + " --frames 300 --record " + made),
+              0);
+    const std::string newest = "varnoth-20261210-093000.vrp";
+    const std::string older = "varnoth-20261209-101500.vrp";
+    const std::string broken = "varnoth-20261201-120000.vrp";
+    write_text(folder + newest, slurp(made));
+    write_text(folder + older, slurp(made));
+    write_text(folder + broken, slurp(made).substr(0, 30));
+    // Tab at the title; Return watches the newest; Escape leaves it for the list; down, K keeps
+    // the older; down, Delete twice deletes the broken one; Escape goes back to the title.
+    const std::string input = temp("list.txt");
+    write_text(input,
+               "120 tap key:Tab\n130 tap key:Return\n250 tap escape\n260 tap down\n"
+               "262 tap key:K\n264 tap down\n266 tap key:Delete\n268 tap key:Delete\n"
+               "280 tap escape\n");
+    const std::string watching = temp("watching.json");
+    const std::string after = temp("after.json");
+    const std::string record = temp("never.vrp");
+    std::string err;
+    ASSERT_EQ(run_sim("--no-draw --replays " + folder + " --record " + record + " --input " +
+                          input + " --frames 300 --dump 200:" + watching + " --dump 299:" + after,
+                      &err),
+              0)
+        << err;
+    const std::string during = slurp(watching);
+    EXPECT_NE(during.find("\"game\":{\"state\":2,"), std::string::npos) << during.substr(0, 80);
+    const std::string back = slurp(after);
+    EXPECT_NE(back.find("\"game\":{\"state\":6,"), std::string::npos) << back.substr(0, 80);
+    EXPECT_NE(back.find("\"player\":[{\"score\":0,"), std::string::npos)
+        << "the title shows the player's own scores again";
+    EXPECT_TRUE(std::filesystem::exists(folder + newest));
+    EXPECT_TRUE(std::filesystem::exists(folder + "varnoth-20261209-101500-kept.vrp"));
+    EXPECT_FALSE(std::filesystem::exists(folder + older));
+    EXPECT_FALSE(std::filesystem::exists(folder + broken));
+    EXPECT_FALSE(std::filesystem::exists(record)) << "watching records nothing";
+}
+
+TEST(ReplayList, PausingSteppingAndSlowingAWatchedReplayLeaveItsGameAlone) {
+    const std::string folder = scratch_folder("replay_list_pause") + "/";
+    const std::string walk = std::string(VARNOTH_SOURCE_DIR) + "/tests/walkthroughs/1.1.txt";
+    ASSERT_EQ(run_sim("--no-draw --start 1.1 --input " + walk + " --frames 900 --record " + folder +
+                      "varnoth-20261210-093000.vrp"),
+              0);
+    // The same frame of the watched replay, once watched straight and once paused, stepped,
+    // slowed and paused again on the way (a pause presents no frames).
+    auto watched = [&](const std::string& name, const std::string& keys) {
+        const std::string input = temp(name + ".txt");
+        write_text(input, "120 tap key:Tab\n130 tap key:Return\n" + keys);
+        const std::string dump = temp(name + ".json");
+        EXPECT_EQ(run_sim("--no-draw --replays " + folder + " --input " + input +
+                          " --frames 700 --dump 690:" + dump),
+                  0);
+        std::string state = slurp(dump);
+        const size_t game = state.find("\"game\":");
+        const size_t sounds = state.find(",\"sounds\":");
+        return game == std::string::npos ? std::string() : state.substr(game, sounds - game);
+    };
+    const std::string straight = watched("straight", "");
+    const std::string paused =
+        watched("paused",
+                "500 tap key:P\n501 tap key:N\n502 tap key:N\n503 tap key:S\n504 tap space\n"
+                "520 tap space\n521 tap key:F\n522 tap key:P\n");
+    ASSERT_NE(straight.find("\"state\":1,"), std::string::npos) << straight.substr(0, 60);
+    EXPECT_TRUE(straight == paused) << "the paused watch parted from the straight one";
+}

@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Games recorded by the real runner and played back by it: each must end in the state the
+// recorded game ended in (the players, monsters, lists, map and scores; the top score is the
+// watcher's and the sounds are heard afresh).
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <regex>
+#include <string>
+
+#include "support/sim_runner.h"
+
+namespace {
+
+std::string temp(const std::string& name) {
+    return ::testing::TempDir() + "varnoth_replay_" + std::to_string(getpid()) + "_" + name;
+}
+
+const std::string kWalkthroughs = std::string(VARNOTH_SOURCE_DIR) + "/tests/walkthroughs/";
+
+// The dump without what differs between a game and its playback by design: the frame number
+// and clock (a game begun from the title menu starts later than its playback), the sounds
+// since the last dump and the top score.
+std::string play_state(const std::string& dump) {
+    static const std::regex frame("^\\{\"frame\":[0-9]+,\"millisecs\":[0-9]+,");
+    static const std::regex top("\"topscore\":[0-9]+,");
+    static const std::regex sounds(",\"sounds\":\\[.*\\]\\}\\s*$");
+    std::string s = std::regex_replace(dump, frame, "{");
+    s = std::regex_replace(s, top, "");
+    return std::regex_replace(s, sounds, "}");
+}
+
+// Equal states, or where they part (a whole dump is too long to read in a failure).
+::testing::AssertionResult same_state(const std::string& played, const std::string& recorded) {
+    if (played == recorded) return ::testing::AssertionSuccess();
+    size_t at = 0;
+    while (at < played.size() && at < recorded.size() && played[at] == recorded[at]) ++at;
+    const size_t from = at > 80 ? at - 80 : 0;
+    return ::testing::AssertionFailure()
+           << "the states part at byte " << at << ":\n  played   " << played.substr(from, 160)
+           << "\n  recorded " << recorded.substr(from, 160);
+}
+
+struct Recorded {
+    std::string file, end_state;
+};
+
+// Runs the runner with `args` recording to a file, its state dumped at `frames`.
+Recorded record(const std::string& name, const std::string& args, int frames) {
+    Recorded r{temp(name + ".vrp"), ""};
+    const std::string dump = temp(name + "_recorded.json");
+    std::string err;
+    EXPECT_EQ(run_sim("--no-draw " + args + " --frames " + std::to_string(frames) + " --dump " +
+                          std::to_string(frames) + ":" + dump + " --record " + r.file,
+                      &err),
+              0)
+        << args << "\n"
+        << err;
+    r.end_state = play_state(slurp(dump));
+    return r;
+}
+
+std::string play_back(const std::string& file, const std::string& extra = "", int* status = nullptr,
+                      std::string* err = nullptr) {
+    const std::string dump = file + "_played.json";
+    std::remove(dump.c_str());
+    std::string message;
+    const int rc =
+        run_sim("--no-draw " + extra + " --replay " + file + " --dump end:" + dump, &message);
+    if (status) *status = rc;
+    if (err) *err = message;
+    if (!status) {
+        EXPECT_EQ(rc, 0) << message;
+    }
+    return play_state(slurp(dump));
+}
+
+std::string script(const std::string& name, const std::string& lines) {
+    const std::string path = temp(name + ".txt");
+    write_text(path, lines);
+    return path;
+}
+
+}  // namespace
+
+// One area of each level, by its walkthrough: every kind of monster and object on the way.
+TEST(ReplayRun, AWalkthroughOfEachLevelPlaysBackToItsEndState) {
+    for (const char* area : {"1.1", "2.2", "3.3", "4.1", "5.2"}) {
+        const std::string text = slurp(kWalkthroughs + area + ".txt");
+        int level = 0, a = 0, frames = 0;
+        ASSERT_EQ(std::sscanf(text.c_str(), "# --start %d.%d --frames %d", &level, &a, &frames), 3);
+        const Recorded r = record(
+            std::string("walk") + area,
+            std::string("--start ") + area + " --input " + kWalkthroughs + area + ".txt", frames);
+        ASSERT_FALSE(r.end_state.empty());
+        EXPECT_TRUE(same_state(play_back(r.file), r.end_state)) << "area " << area;
+    }
+}
+
+TEST(ReplayRun, TwoPlayersWithADeathAndATurnChangePlayBack) {
+    // Running right into the first spider costs player 1 a life and hands the turn over.
+    const Recorded r =
+        record("two", "--start 1.1:2 --input " + script("two", "294 press right\n"), 700);
+    ASSERT_NE(r.end_state.find("\"curplayer\":1,"), std::string::npos);
+    EXPECT_TRUE(same_state(play_back(r.file), r.end_state));
+}
+
+TEST(ReplayRun, AGameBegunFromTheTitleMenuWithAPauseAndAQuitPlaysBack) {
+    // The menu's game waits for the jump button before its first frame; Space pauses for a
+    // while that no frame shows; Escape ends the game in the middle of the area.
+    const std::string input =
+        script("menu",
+               "130 tap jump\n500 press right\n600 tap jump\n700 tap space\n760 tap space\n"
+               "800 tap f2\n850 press joy0\n880 release joy0\n1000 tap escape\n");
+    const std::string file = temp("menu.vrp");
+    const std::string dump = temp("menu_recorded.json");
+    ASSERT_EQ(run_sim("--no-draw --input " + input + " --frames 3000 --dump 999:" + dump +
+                      " --record " + file),
+              0);
+    const std::string recorded = play_state(slurp(dump));
+    ASSERT_NE(recorded.find("\"game\":{\"state\":1,"), std::string::npos) << "mid-area";
+    EXPECT_TRUE(same_state(play_back(file), recorded));
+}
+
+TEST(ReplayRun, AnAssistedGamePlaysBackWithItsAssistWhateverTheWatchersSettings) {
+    const std::string ini = temp("assist.ini");
+    write_text(ini, "assist_invincible = yes\nassist_speed = 50\n");
+    const Recorded r = record(
+        "assist",
+        "--settings " + ini + " --start 1.1 --input " + script("assist", "294 press right\n"), 700);
+    ASSERT_NE(r.end_state.find("\"lives\":3,"), std::string::npos) << "the spider did no harm";
+    EXPECT_TRUE(same_state(play_back(r.file), r.end_state));
+}
+
+TEST(ReplayRun, WatchingLeavesTheTopScoreAsItWas) {
+    const std::string walk = kWalkthroughs + "1.1.txt";
+    const Recorded r = record("top", "--start 1.1 --input " + walk, 1618);
+    const std::string home = empty_home("replay_top");
+    const std::string before = std::string("\x64\x00\x00\x00", 4);  // 100
+    write_text(home + "/data/hiscore.dat", before);
+    const std::string dump = temp("top_played.json");
+    ASSERT_EQ(run_sim("--no-draw --data " + home + " --replay " + r.file + " --dump end:" + dump),
+              0);
+    EXPECT_NE(slurp(dump).find("\"topscore\":100,"), std::string::npos);
+    EXPECT_EQ(slurp(home + "/data/hiscore.dat"), before);
+}
+
+TEST(ReplayRun, AReplayThatCannotBeWrittenIsNamedInOneLineAndTheGameGoesOn) {
+    const std::string dump = temp("unwritable.json");
+    std::string err;
+    EXPECT_EQ(run_sim("--no-draw --start 1.1 --frames 100 --dump 100:" + dump +
+                          " --record /nonexistent-folder/game.vrp",
+                      &err),
+              0);
+    EXPECT_NE(slurp(dump).find("\"frame\":100,"), std::string::npos) << "the game ran to its end";
+    EXPECT_EQ(err, "varnoth: cannot write the replay /nonexistent-folder/game.vrp\n");
+}
