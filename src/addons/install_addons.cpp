@@ -2,11 +2,16 @@
 // Each added module sets its own hooks here, so that one file shows every way in.
 #include "addons/install_addons.h"
 
+#include "editor/editor.h"
 #include "options/install_options.h"
+#include "packs/levels_item.h"
 #include "packs/maps_in_force.h"
 #include "shell/addon_hooks.h"
 
 void install_addons() {
     install_options();
     install_pack_hooks();
+    install_levels_page([](const std::string& folder) {
+        return run_editor(EditRequest{folder, 1, 1});
+    });
 }

@@ -157,6 +157,8 @@ void picture_to_screen(int px, int py, int& wx, int& wy);
 void input_key_event(int vk, bool down);
 void input_mouse_button(int button, bool down);
 void input_mouse_move(int x, int y);
+void input_mouse_wheel(int notches);
+void input_text(const std::string& utf8);
 void input_close_request();
 void input_set_suspended(bool suspended);
 bool input_suspended();

@@ -11,6 +11,7 @@
 
 #include "addons/install_addons.h"
 #include "bot/area_check_child.h"
+#include "editor/editor.h"
 #include "packs/pack_start.h"
 #include "platform/backend.h"
 #include "shell/globals.h"
@@ -32,6 +33,8 @@ struct Options {
     std::string settings;
     std::string pack;
     bool no_draw = false;
+    bool edit = false;
+    EditRequest edit_request;
 };
 
 [[noreturn]] void usage(const std::string& why) {
@@ -40,7 +43,7 @@ struct Options {
         "varnoth-sim: %s\n"
         "usage: varnoth-sim [--frames N] [--input FILE] [--shot FRAME:PATH]... "
         "[--dump FRAME:PATH]... [--seed N] [--start L.A[:P]] [--data DIR] [--settings FILE] "
-        "[--pack DIR] [--no-draw]\n",
+        "[--pack DIR] [--no-draw] [--edit DIR [L.A]]\n",
         why.c_str());
     std::exit(2);
 }
@@ -88,7 +91,14 @@ Options parse(int argc, char** argv) {
             o.pack = next();
         else if (a == "--no-draw")
             o.no_draw = true;
-        else if (a == "--start") {
+        else if (a == "--edit") {
+            const std::vector<std::string> args(argv, argv + argc);
+            size_t at = static_cast<size_t>(i);
+            std::string why;
+            if (!parse_edit_arguments(args, at, o.edit_request, why)) usage(why);
+            i = static_cast<int>(at);
+            o.edit = true;
+        } else if (a == "--start") {
             std::string v = next();
             int l = 0, ar = 0, p = 1;
             char tail = 0;
@@ -178,6 +188,7 @@ int main(int argc, char** argv) {
     if (o.frames == 0) return 0;
     install_addons();
     if (!o.pack.empty()) start_with_pack(o.pack, "");
+    if (o.edit) editor_program(o.edit_request);
 
     if (o.start_level > 0) {
         start_up();
