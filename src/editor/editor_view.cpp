@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "editor/palette.h"
 #include "options/options_text.h"
@@ -38,6 +39,32 @@ void outline(float x, float y, float w, float h, int r, int g, int b, float t = 
 void text(int x, int y, TextColour c, const std::string& words, int max_width = 0,
           TextAlign align = TextAlign::kLeft) {
     draw_options_text(x, y, c, words, kTextScale, align, max_width);
+}
+
+// Words broken into lines that fit `width` pixels of the panel's text.
+std::vector<std::string> wrapped(const std::string& words, int width) {
+    std::vector<std::string> lines;
+    std::string line, word;
+    auto flush_word = [&] {
+        if (word.empty()) return;
+        const std::string longer = line.empty() ? word : line + " " + word;
+        if (!line.empty() && options_text_width(longer, kTextScale) > width) {
+            lines.push_back(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+        word.clear();
+    };
+    for (char c : words) {
+        if (c == ' ')
+            flush_word();
+        else
+            word += c;
+    }
+    flush_word();
+    if (!line.empty()) lines.push_back(line);
+    return lines;
 }
 
 void sprite(float x, float y, float scale, int frame, float alpha = 1.0f) {
@@ -157,9 +184,13 @@ void draw_palette(const Session& s) {
         s.marks.empty() ? "Rules: all kept" : "Rules broken: " + std::to_string(s.marks.size());
     text(kPanelLeft + 6, y, s.marks.empty() ? kGreen : kOrange, rules, 150);
     y += kTextLine;
-    for (size_t i = 0; i < s.marks.size() && i < 3 && y < kViewHeight - 2 * kTextLine; ++i) {
-        text(kPanelLeft + 6, y, kLightGrey, s.marks[i].text, 150);
-        y += kTextLine;
+    for (size_t i = 0; i < s.marks.size() && y < kViewHeight - 3 * kTextLine; ++i) {
+        for (const std::string& line : wrapped(s.marks[i].text, 150)) {
+            if (y >= kViewHeight - 3 * kTextLine) break;
+            text(kPanelLeft + 6, y, kLightGrey, line);
+            y += kTextLine - 2;
+        }
+        y += 3;
     }
     if (s.checking || s.check_answered) {
         const std::string line =
@@ -195,7 +226,8 @@ void draw_status(const Session& s) {
     text(634, kStatusY, s.edit.unsaved() ? kOrange : kGreen, state, 0, TextAlign::kRight);
     const std::string line =
         s.message_frames > 0 ? s.message
-                             : "F1 keys   P play here   C check   Ctrl+S save   Z zoom   G grid";
+                             : "P play here  C check  Ctrl+S save  Ctrl+Z undo  Z zoom  G grid  "
+                               "L list  Tab group";
     text(6, kStatusY + kTextLine - 1, s.message_frames > 0 ? kYellow : kGrey, line, 628);
 
     // The whole area, small, with the view's place on it.
