@@ -7,6 +7,7 @@
 
 #include "addons/install_addons.h"
 #include "bot/area_check_child.h"
+#include "editor/editor.h"
 #include "packs/pack_check.h"
 #include "packs/pack_start.h"
 #include "platform/backend.h"
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
     PlatformUseDesktop();
     PlatformUseSettings(ApplyCommandLine(file, line), file, path);
     install_addons();
+    if (!line.edit.empty()) editor_program(EditRequest{line.edit, line.edit_level, line.edit_area});
     start_with_pack(line.pack, StartingPack());
     // Every game the player plays is kept; a folder that cannot be had is named when a game ends.
     const std::string replays = UserDataSubfolder("replays");

@@ -3,6 +3,9 @@
 // Latin-1: a pack's UTF-8 title is turned into that, with '?' for what the font cannot show.
 #include "packs/levels_item.h"
 
+#include <memory>
+
+#include "options/options_menu.h"
 #include "packs/maps_in_force.h"
 #include "platform/platform.h"
 #include "shell/globals.h"
@@ -115,6 +118,94 @@ std::string LevelsItem::detail() const {
 std::string LevelsItem::folder_line() const {
     const std::string folder = PlayersPacksFolder();
     return folder.empty() ? "" : for_the_font("Put level packs in " + folder);
+}
+
+std::string LevelsItem::shown_folder() const {
+    if (shown_ == 0) return "";
+    return packs_[static_cast<size_t>(shown_ - 1)].pack.folder;
+}
+
+std::string new_pack_folder() {
+    const std::string packs = PlayersPacksFolder();
+    if (packs.empty()) return "";
+    for (int n = 1;; ++n) {
+        const std::string folder = packs + "my-pack" + (n == 1 ? "" : "-" + std::to_string(n));
+        if (FileType(folder) == 0) return folder;
+    }
+}
+
+namespace {
+
+constexpr const char* kLevelsPage = "levels";
+// Made when the page opens, so that a pack just put in the folder is found.
+std::unique_ptr<LevelsItem> g_levels;
+std::function<bool(const std::string&)> g_edit;
+
+LevelsItem& levels() {
+    if (!g_levels) g_levels = std::make_unique<LevelsItem>();
+    return *g_levels;
+}
+
+void edit_folder(const std::string& folder) {
+    if (g_edit(folder)) {
+        CloseOptionsScreen(OptionsExit::kQuit);
+        return;
+    }
+    g_levels.reset();  // what was saved is read again
+}
+
+}  // namespace
+
+void install_levels_page(std::function<bool(const std::string& folder)> edit) {
+    g_edit = std::move(edit);
+    if (FindOptionsPage(kLevelsPage)) return;
+    AddOptionsPage(kLevelsPage, "Levels");
+    OptionItem open;
+    open.label = "Levels";
+    open.help = "The game's own areas or a level pack";
+    open.order = 70;
+    open.only_on_title = true;
+    open.value = [] { return levels().value(); };
+    open.activate = [] {
+        g_levels.reset();
+        OpenOptionsPage(kLevelsPage);
+    };
+    AddOptionsItem(kOptionsMainPage, open);
+
+    OptionItem choice;
+    choice.label = "Play";
+    choice.help = "Left and right choose the areas a new game plays";
+    choice.order = 10;
+    choice.value = [] { return levels().value(); };
+    choice.change = [](int step) { levels().step(step); };
+    AddOptionsItem(kLevelsPage, choice);
+    if (!g_edit) return;
+    OptionItem edit_item;
+    edit_item.label = "Edit this pack";
+    edit_item.help = "Opens the level editor on the pack chosen above";
+    edit_item.order = 20;
+    edit_item.activate = [] {
+        const std::string folder = levels().shown_folder();
+        if (folder.empty()) {
+            ShowOptionsMessage("Choose a pack first; the game's own areas are not edited");
+            return;
+        }
+        edit_folder(folder);
+    };
+    AddOptionsItem(kLevelsPage, edit_item);
+    OptionItem make;
+    make.label = "Make a new pack";
+    make.help = "A new pack in your packs folder, its areas copied from the game's own";
+    make.order = 30;
+    make.activate = [] {
+        const std::string folder = new_pack_folder();
+        if (folder.empty()) {
+            ShowOptionsMessage("There is no packs folder here: use varnoth --edit DIR");
+            return;
+        }
+        edit_folder(folder);
+    };
+    AddOptionsItem(kLevelsPage, make);
 }
 
 std::string title_pack_line() {

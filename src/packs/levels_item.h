@@ -5,6 +5,7 @@
 // at once and kept in varnoth.ini (`pack = ID`). The title's small line names the pack chosen.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,12 +35,23 @@ class LevelsItem {
     std::string detail() const;
     // "Put level packs in FOLDER"; "" where a player cannot add packs (the browser).
     std::string folder_line() const;
+    // The folder of the pack shown; "" for the game's own areas.
+    std::string shown_folder() const;
 
   private:
     std::vector<FoundPack> packs_;
     std::vector<LevelsEntry> entries_;
     int shown_ = 0;
 };
+
+// A folder for a new pack in the player's packs folder, not there yet ("my-pack", "my-pack-2",
+// ...); "" where a player has no packs folder.
+std::string new_pack_folder();
+
+// Puts the Levels page on the title's options screen: the choice of areas, and with an editor
+// given, "Edit this pack" and "Make a new pack", which open it on a pack's folder. The editor
+// answers true when the window was closed meanwhile.
+void install_levels_page(std::function<bool(const std::string& folder)> edit);
 
 // The title screen's part of its small line of added things: the title of the pack in force,
 // "" for the game's own areas.

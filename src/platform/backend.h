@@ -66,9 +66,10 @@ struct InputEvent {
     int frame = 0;
     InputAction action = InputAction::kPress;
     std::string control;  // left right up down jump turbo space escape f1 f2 f3 f10 f11 mouse1
-                          // mouse2 mouse joy-left joy-right joy-up joy-down joy0..joy7 close
-                          // suspend resume, key:NAME (an SDL key name, '_' for a space),
-                          // pad:NAME (an SDL game-controller button), joy-unplug joy-plug
+                          // mouse2 mouse3 mouse joy-left joy-right joy-up joy-down joy0..joy7
+                          // close suspend resume, key:NAME (an SDL key name, '_' for a space),
+                          // pad:NAME (an SDL game-controller button), joy-unplug joy-plug,
+                          // wheel-up wheel-down (a notch), text:TEXT (typed, '_' for a space)
     int x = 0;
     int y = 0;
     int line = 0;  // line of the script it came from

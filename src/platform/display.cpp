@@ -293,6 +293,13 @@ void pump_events() {
                 input_mouse_button(b, e.type == SDL_MOUSEBUTTONDOWN);
                 break;
             }
+            case SDL_MOUSEWHEEL:
+                input_mouse_wheel(e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y
+                                                                              : e.wheel.y);
+                break;
+            case SDL_TEXTINPUT:
+                input_text(e.text.text);
+                break;
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
                     e.window.event == SDL_WINDOWEVENT_MINIMIZED)
@@ -519,6 +526,10 @@ void Delay(int ms) {
 
 void HideMouse() {
     if (!plat::config().headless) SDL_ShowCursor(SDL_DISABLE);
+}
+
+void ShowMouse() {
+    if (!plat::config().headless) SDL_ShowCursor(SDL_ENABLE);
 }
 
 void End() {

@@ -25,6 +25,10 @@ struct InputState {
     int mouse_down[4] = {};
     int mouse_hits[4] = {};
     int mouse_x = 0, mouse_y = 0;
+    int wheel = 0;
+    // Typed text not yet read; what does not fit is dropped, as a full keyboard buffer would.
+    char typed[256] = {};
+    int typed_length = 0;
     bool close_requested = false;
     bool suspended = false;
     // Joystick as the game reads it; scripted controls write these directly.
@@ -103,6 +107,17 @@ void input_mouse_button(int button, bool down) {
 void input_mouse_move(int x, int y) {
     in.mouse_x = x;
     in.mouse_y = y;
+}
+
+void input_mouse_wheel(int notches) {
+    in.wheel += notches;
+}
+
+void input_text(const std::string& utf8) {
+    for (char c : utf8) {
+        if (in.typed_length + 1 >= static_cast<int>(sizeof in.typed)) return;
+        in.typed[in.typed_length++] = c;
+    }
 }
 
 void input_close_request() {
@@ -264,6 +279,21 @@ void FlushKeys() {
     plat::pump_events();
     std::fill(std::begin(in.key_down), std::end(in.key_down), 0);
     std::fill(std::begin(in.key_hits), std::end(in.key_hits), 0);
+    in.typed_length = 0;
+}
+
+std::string TypedText() {
+    plat::pump_events();
+    std::string text(in.typed, static_cast<size_t>(in.typed_length));
+    in.typed_length = 0;
+    return text;
+}
+
+int MouseWheel() {
+    plat::pump_events();
+    const int notches = in.wheel;
+    in.wheel = 0;
+    return notches;
 }
 
 int MouseHit(int button) {
@@ -294,6 +324,7 @@ void FlushMouse() {
     plat::pump_events();
     std::fill(std::begin(in.mouse_down), std::end(in.mouse_down), 0);
     std::fill(std::begin(in.mouse_hits), std::end(in.mouse_hits), 0);
+    in.wheel = 0;
 }
 
 int JoyCount() {

@@ -161,6 +161,8 @@ bool input_tap_answering();
 void input_key_event(int vk, bool down);
 void input_mouse_button(int button, bool down);
 void input_mouse_move(int x, int y);
+void input_mouse_wheel(int notches);
+void input_text(const std::string& utf8);
 void input_close_request();
 void input_set_suspended(bool suspended);
 bool input_suspended();

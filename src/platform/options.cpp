@@ -2,6 +2,8 @@
 // Reading the command line.
 #include "platform/options.h"
 
+#include <cstdio>
+
 namespace {
 
 const char* const kUsage =
@@ -14,6 +16,8 @@ const char* const kUsage =
     "  --pack DIR          play the level pack in folder DIR\n"
     "  --check-pack DIR    check the level pack in folder DIR and exit (status 0: it can be\n"
     "                      played)\n"
+    "  --edit DIR [L.A]    edit area L.A (1.1 when not given) of the level pack in folder\n"
+    "                      DIR, made a pack when it is none yet\n"
     "  --help              show this help and exit\n"
     "  --version           show the version and exit\n"
     "\n"
@@ -77,6 +81,22 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             }
             if (value.empty()) return refuse("option '" + arg + "' needs a folder");
             (arg == "--pack" ? c.pack : c.check_pack) = value;
+        } else if (arg == "--edit") {
+            if (!has_value) {
+                if (i + 1 >= args.size()) return refuse("option '--edit' needs a folder");
+                value = args[++i];
+            }
+            if (value.empty()) return refuse("option '--edit' needs a folder");
+            c.edit = value;
+            if (i + 1 < args.size() && !args[i + 1].empty() && args[i + 1][0] != '-') {
+                int level = 0, area = 0;
+                char tail = 0;
+                if (std::sscanf(args[i + 1].c_str(), "%d.%d%c", &level, &area, &tail) != 2 ||
+                    level < 1 || level > 5 || area < 1 || area > 3)
+                    return refuse("'" + args[i + 1] + "' is not an area (L.A, L 1..5, A 1..3)");
+                c.edit_level = level, c.edit_area = area;
+                ++i;
+            }
         } else {
             return refuse("unknown option '" + args[i] + "'");
         }

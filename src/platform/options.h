@@ -18,6 +18,9 @@ struct CommandLine {
     std::optional<ScaleMode> scale;
     std::string pack;        // --pack DIR: play this level pack for this run
     std::string check_pack;  // --check-pack DIR: check this level pack and exit
+    // --edit DIR [L.A]: open the level editor on an area of the pack in DIR (1.1 by default).
+    std::string edit;
+    int edit_level = 1, edit_area = 1;
 };
 
 // `args` without the program name.

@@ -25,6 +25,8 @@ void Graphics(int width, int height, int depth, int hertz, int flags);
 void Cls();
 void Flip(int sync);
 void HideMouse();
+// The system's pointer over the window again (the editor is worked with the mouse).
+void ShowMouse();
 // The window's icon in the desktop's task bar: one frame of an image (black is transparent).
 void SetWindowIcon(TImage* image, int frame);
 void MoveMouse(int x, int y);
@@ -107,6 +109,12 @@ int MouseHit(int button);
 int MouseDown(int button);
 int MouseX();
 int MouseY();
+// The wheel's notches turned since the last call: positive away from the player (up), negative
+// toward. FlushMouse forgets them.
+int MouseWheel();
+// The text typed since the last call, in UTF-8, as the keyboard layout gives it (not the keys).
+// FlushKeys forgets it.
+std::string TypedText();
 void FlushMouse();
 int JoyCount();
 float JoyX(int port = 0);

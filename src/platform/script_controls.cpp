@@ -2,8 +2,9 @@
 // The controls a headless input script can name, as one table: the game's own controls by
 // name, any key by its SDL name ("key:Left_Ctrl", through the key bindings as a real key),
 // the mouse, the joystick's directions and numbered buttons, any game-controller button by
-// name ("pad:back", through the pad bindings), the pad unplugged and plugged in, and the
-// window's close, suspend and resume.
+// name ("pad:back", through the pad bindings), the pad unplugged and plugged in, the window's
+// close, suspend and resume, the middle button, the wheel's notches and typed text
+// ("text:Dark_Caves", '_' for a space).
 #include <SDL2/SDL.h>
 
 #include <functional>
@@ -73,6 +74,12 @@ const std::vector<ScriptControl>& controls() {
              [](const std::string&, bool d) { plat::input_mouse_button(1, d); }},
             {"mouse2", false, nullptr,
              [](const std::string&, bool d) { plat::input_mouse_button(2, d); }},
+            {"mouse3", false, nullptr,
+             [](const std::string&, bool d) { plat::input_mouse_button(3, d); }},
+            once("wheel-up", [] { plat::input_mouse_wheel(1); }),
+            once("wheel-down", [] { plat::input_mouse_wheel(-1); }),
+            {"text:", true, [](const std::string& a) { return !a.empty(); },
+             [](const std::string& a, bool) { plat::input_text(key_name(a)); }, true},
             joystick_direction("joy-left", true, -1.0f),
             joystick_direction("joy-right", true, 1.0f),
             joystick_direction("joy-up", false, -1.0f),

@@ -11,6 +11,7 @@
 
 #include "addons/install_addons.h"
 #include "bot/area_check_child.h"
+#include "editor/editor.h"
 #include "packs/pack_start.h"
 #include "platform/backend.h"
 #include "replay/replay_list_screen.h"
@@ -37,6 +38,8 @@ struct Options {
     std::string record, replay;
     std::string replays_folder;  // --replays DIR: the title's Tab list shows DIR
     std::string end_dump;        // --dump end:PATH
+    bool edit = false;
+    EditRequest edit_request;
 };
 
 [[noreturn]] void usage(const std::string& why) {
@@ -46,7 +49,7 @@ struct Options {
         "usage: varnoth-sim [--frames N] [--input FILE] [--shot FRAME:PATH]... "
         "[--dump FRAME:PATH]... [--seed N] [--start L.A[:P]] [--data DIR] [--settings FILE] "
         "[--pack DIR] [--no-draw] [--record FILE] [--replay FILE] [--replays DIR] [--dump "
-        "end:PATH]\n",
+        "end:PATH] [--edit DIR [L.A]]\n",
         why.c_str());
     std::exit(2);
 }
@@ -104,7 +107,14 @@ Options parse(int argc, char** argv) {
             o.pack = next();
         else if (a == "--no-draw")
             o.no_draw = true;
-        else if (a == "--start") {
+        else if (a == "--edit") {
+            const std::vector<std::string> args(argv, argv + argc);
+            size_t at = static_cast<size_t>(i);
+            std::string why;
+            if (!parse_edit_arguments(args, at, o.edit_request, why)) usage(why);
+            i = static_cast<int>(at);
+            o.edit = true;
+        } else if (a == "--start") {
             std::string v = next();
             int l = 0, ar = 0, p = 1;
             char tail = 0;
@@ -227,6 +237,7 @@ int main(int argc, char** argv) {
         begin_playback(replay);
         main_loop();
     }
+    if (o.edit) editor_program(o.edit_request);
 
     if (o.start_level > 0) {
         start_up();
