@@ -7,8 +7,8 @@
 namespace {
 
 const char* const kUsage =
-    "Usage: varnoth [OPTION]...\n"
-    "Play Varnoth.\n"
+    "Usage: varnoth [OPTION]... [FILE.vrp]\n"
+    "Play Varnoth, or watch the replay in FILE.vrp and go on to the title.\n"
     "\n"
     "  --window            play in a window\n"
     "  --fullscreen        play full screen\n"
@@ -18,6 +18,8 @@ const char* const kUsage =
     "                      played)\n"
     "  --edit DIR [L.A]    edit area L.A (1.1 when not given) of the level pack in folder\n"
     "                      DIR, made a pack when it is none yet\n"
+    "  --validate FILE...  play each replay headless to its end, one line a file, and exit\n"
+    "                      (status 0: all of them are good)\n"
     "  --help              show this help and exit\n"
     "  --version           show the version and exit\n"
     "\n"
