@@ -7,6 +7,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "addons/install_addons.h"
@@ -37,6 +38,10 @@ struct Options {
     std::string record, replay;
     std::string replays_folder;  // --replays DIR: the title's Tab list shows DIR
     std::string end_dump;        // --dump end:PATH
+    // --watch: a replay is played as the desktop shows it, its line at the bottom; --seek A:B
+    // (implies --watch): once the replay has played A frames it seeks to frame B.
+    bool watch = false;
+    std::vector<std::pair<int, int>> seeks;
 };
 
 [[noreturn]] void usage(const std::string& why) {
@@ -46,7 +51,7 @@ struct Options {
         "usage: varnoth-sim [--frames N] [--input FILE] [--shot FRAME:PATH]... "
         "[--dump FRAME:PATH]... [--seed N] [--start L.A[:P]] [--data DIR] [--settings FILE] "
         "[--pack DIR] [--no-draw] [--record FILE] [--replay FILE] [--replays DIR] [--dump "
-        "end:PATH]\n",
+        "end:PATH] [--watch] [--seek A:B]...\n",
         why.c_str());
     std::exit(2);
 }
@@ -94,7 +99,16 @@ Options parse(int argc, char** argv) {
             o.replay = next();
         else if (a == "--replays")
             o.replays_folder = next();
-        else if (a == "--seed")
+        else if (a == "--watch")
+            o.watch = true;
+        else if (a == "--seek") {
+            const std::string v = next();
+            const size_t colon = v.find(':');
+            if (colon == std::string::npos) usage("--seek wants A:B, two frame numbers");
+            o.seeks.emplace_back(number(v.substr(0, colon), "--seek"),
+                                 number(v.substr(colon + 1), "--seek"));
+            o.watch = true;
+        } else if (a == "--seed")
             o.seed_set = true, o.seed = number(next(), "--seed");
         else if (a == "--data")
             o.data = next();
@@ -191,6 +205,10 @@ int main(int argc, char** argv) {
             g_sounds.clear();
         }
         if (o.dumps.empty() && o.end_dump.empty()) g_sounds.clear();
+        if (!o.seeks.empty() && playback_frame() >= o.seeks.front().first && playback_going_on()) {
+            seek_playback(o.seeks.front().second);
+            o.seeks.erase(o.seeks.begin());
+        }
         const PlaybackState playback = playback_state();
         if (playback == PlaybackState::kOutOfStep) {
             std::fprintf(stderr, "varnoth-sim: %s: out of step at frame %d\n", o.replay.c_str(),
@@ -224,6 +242,11 @@ int main(int argc, char** argv) {
         }
         start_up();
         after_logo();
+        if (o.watch) {
+            begin_playback(replay, true);
+            watch_playback();
+            return playback_state() == PlaybackState::kFinished ? 0 : 1;
+        }
         begin_playback(replay);
         main_loop();
     }
