@@ -10,8 +10,9 @@
 #include "replay/input_reads.h"
 #include "shell/globals.h"
 
-// Five seconds: an hour's snapshots stay under 64 MB and a seek plays at most this far.
-constexpr int kSnapshotFrames = 300;
+// Ten seconds: a snapshot takes about 150 KB (nearly all of it the map), so an hour's stay
+// under 64 MB, and a seek plays at most this far unseen (a few milliseconds without drawing).
+constexpr int kSnapshotFrames = 600;
 
 struct PlaybackSnapshot {
     int frame = 0;  // frames of the replay played when it was taken

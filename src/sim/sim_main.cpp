@@ -216,6 +216,9 @@ int main(int argc, char** argv) {
             std::exit(1);
         }
         const bool replay_ends = playback == PlaybackState::kFinished;
+        if (replay_ends && o.watch)
+            std::printf("snapshots: %zu taking %zu bytes\n", playback_snapshot_count(),
+                        playback_snapshot_bytes());
         if (replay_ends || (o.frames >= 0 && frame >= o.frames)) {
             if (!o.end_dump.empty())
                 write_file(o.end_dump, dump_state_json(frame, MilliSecs(), g_sounds));
