@@ -61,6 +61,8 @@ struct Session {
     int fast_to = -1;              // the frame an unseen run ends at
     std::vector<int> area_starts;  // frames at which an area's play began, in order
     int area_key = 0;              // level * 10 + area of the hero last seen
+    bool to_next_area = false;     // the unseen run ends where the next area begins
+    int speed = 2;                 // the watcher's speed: an entry of kSpeeds
     bool quiet = false;
     int sound_kept = 0;  // the watcher's effects switch while quiet
     // Both
@@ -136,6 +138,10 @@ void note_area_start() {
     if (key == s.area_key) return;
     s.area_key = key;
     if (s.area_starts.empty() || s.frames > s.area_starts.back()) s.area_starts.push_back(s.frames);
+    if (s.to_next_area) {
+        s.to_next_area = false;
+        s.fast_to = s.frames + 1;
+    }
 }
 
 void set_quiet(bool quiet) {
@@ -209,18 +215,71 @@ constexpr int kKeyS = 'S';
 constexpr int kKeyF = 'F';
 constexpr int kKeyLeft = 37;
 constexpr int kKeyRight = 39;
+constexpr int kKeyPageUp = 33;
+constexpr int kKeyPageDown = 34;
 constexpr int kSeekStepFrames = 5 * 60;
+// Back to the start of the area in play, unless it began less than this ago: then the one before.
+constexpr int kAreaBackSlack = 2 * 60;
+
+// The speeds in quarters: 1/4, 1/2, 1, 2, 4, 8.
+constexpr int kSpeeds[] = {1, 2, 4, 8, 16, 32};
+constexpr int kSpeedCount = 6;
+constexpr int kSpeedOne = 2;
+
+// Page Up goes back to where the area in play began, Page Down on to where the next begins:
+// known when it was played before, else found by playing on unseen.
+void jump_area(int direction) {
+    if (direction < 0) {
+        int target = 0;
+        for (int at : s.area_starts)
+            if (at < s.frames - kAreaBackSlack) target = at;
+        seek_playback(target);
+        return;
+    }
+    for (int at : s.area_starts) {
+        if (at > s.frames) {
+            seek_playback(at);
+            return;
+        }
+    }
+    s.to_next_area = true;
+    s.fast_to = s.replay.frames + 1;
+    SetFlipsUnseen(true);
+    set_quiet(true);
+}
+
+// The frame pace for the speed (a replay plays at the pace it was played at, the assist's
+// slow speed included) and, below the slowest pace, the wait added to each frame.
+void apply_speed() {
+    const int wanted = s.replay.assist.speed * kSpeeds[s.speed] / 4;
+    const int pace = std::max(50, std::min(100, wanted));
+    s.pace = pace;
+    if (FramePace() != pace) SetFramePace(pace);
+    if (wanted < pace && wanted > 0) Delay(100000 / (60 * wanted) - 100000 / (60 * pace));
+}
+
+// Faster than the game: only every n-th frame is shown and none is heard.
+void speed_frame() {
+    if (s.fast_to >= 0 || s.seek_pending) return;
+    const int every = std::max(1, kSpeeds[s.speed] / 4);
+    SetFlipsUnseen(every > 1 && (s.frames + 1) % every != 0);
+    set_quiet(s.speed != kSpeedOne);
+}
 
 // The watcher's own keys, read as the devices give them at the end of each watched frame: P or
 // Space pauses (the picture of the frame before stays while paused), N goes one frame on, S and
-// F set the speed to a half or the full pace. None of it touches the game.
+// F slower and faster, Left and Right five seconds back and on, Page Up and Page Down an area
+// back and on. None of it touches the game.
 void watcher_controls() {
     ++s.standing_aside;
-    if (KeyHit(kKeyS)) s.pace = 50;
-    if (KeyHit(kKeyF)) s.pace = 100;
+    if (KeyHit(kKeyS) && s.speed > 0) --s.speed;
+    if (KeyHit(kKeyF) && s.speed < kSpeedCount - 1) ++s.speed;
     if (KeyHit(kKeyLeft)) seek_playback(s.frames - kSeekStepFrames);
     if (KeyHit(kKeyRight)) seek_playback(s.frames + kSeekStepFrames);
-    if (FramePace() != s.pace) SetFramePace(s.pace);
+    if (KeyHit(kKeyPageUp)) jump_area(-1);
+    if (KeyHit(kKeyPageDown)) jump_area(1);
+    apply_speed();
+    speed_frame();
     bool paused = KeyHit(kKeyP) != 0 || KeyHit(kKeyN) != 0 || s.pause_asked || s.stepping;
     if (s.seek_pending) paused = false;
     s.pause_asked = false;
@@ -238,6 +297,12 @@ void watcher_controls() {
                                              : 0;
         if (seek != 0) {
             seek_playback(s.frames + seek);
+            s.stepping = true;
+            break;
+        }
+        const int area = KeyHit(kKeyPageUp) ? -1 : KeyHit(kKeyPageDown) ? 1 : 0;
+        if (area != 0) {
+            jump_area(area);
             s.stepping = true;
             break;
         }
@@ -399,11 +464,13 @@ void hud_draw() {
     if (original.hud_draw) original.hud_draw();
     if (s.mode != Mode::kPlaying || !s.back_to_title || s.state != PlaybackState::kPlaying) return;
     const int seconds = s.frames / 60, total = s.replay.frames / 60;
-    char line[160];
+    static const char* const kSpeedNames[] = {"1/4", "1/2", "1", "2", "4", "8"};
+    char line[200];
     std::snprintf(line, sizeof line,
-                  "Replay %d:%02d / %d:%02d   P pause   N next frame   S/F speed %d%%   Esc back",
-                  seconds / 60, seconds % 60, total / 60, total % 60, s.pace);
-    draw_options_text(320, 462, kLightGrey, line, 0.55f, TextAlign::kCentre, 340);
+                  "%d:%02d / %d:%02d  speed %s  P pause  N frame  S/F speed  Left/Right 5 s  "
+                  "PgUp/PgDn area  Esc back",
+                  seconds / 60, seconds % 60, total / 60, total % 60, kSpeedNames[s.speed]);
+    draw_options_text(320, 462, kLightGrey, line, 0.55f, TextAlign::kCentre, 620);
     draw_progress_bar();
 }
 
@@ -486,6 +553,7 @@ void begin_playback(const ReplayRecord& replay, bool back_to_title) {
     s.replay = replay;
     s.back_to_title = back_to_title;
     s.pace = replay.assist.speed;  // as fast as the game was played
+    s.speed = kSpeedOne;
     s.leave_asked = false;
     s.window_closed = false;
     s.mode = Mode::kStartingPlayback;
@@ -553,7 +621,9 @@ void end_playback() {
     if (s.back_to_title && s.pace != 100) SetFramePace(100);
     s.pace = 100;
     s.stepping = false;
-    if (s.fast_to >= 0 || s.seek_pending) SetFlipsUnseen(false);
+    s.to_next_area = false;
+    s.speed = kSpeedOne;
+    SetFlipsUnseen(false);
     s.fast_to = -1;
     s.seek_pending = false;
     set_quiet(false);
