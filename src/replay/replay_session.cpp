@@ -447,8 +447,10 @@ bool pause_wanted() {
 
 // How far the playback is, with a mark where each area began as far as it has been played.
 void draw_progress_bar() {
-    constexpr float kLeft = 20, kWidth = 600, kTop = 450, kHeight = 3;
+    constexpr float kLeft = 60, kWidth = 400, kTop = 449, kHeight = 4;
     const float total = static_cast<float>(std::max(1, s.replay.frames));
+    SetColor(0, 0, 0);
+    DrawRect(kLeft - 1, kTop - 1, kWidth + 2, kHeight + 2);
     SetColor(60, 60, 60);
     DrawRect(kLeft, kTop, kWidth, kHeight);
     SetColor(175, 175, 175);
@@ -467,10 +469,10 @@ void hud_draw() {
     static const char* const kSpeedNames[] = {"1/4", "1/2", "1", "2", "4", "8"};
     char line[200];
     std::snprintf(line, sizeof line,
-                  "%d:%02d / %d:%02d  speed %s  P pause  N frame  S/F speed  Left/Right 5 s  "
-                  "PgUp/PgDn area  Esc back",
+                  "%d:%02d / %d:%02d  x%s  P pause  N step  S/F speed  Arrows seek  "
+                  "PgUp/PgDn area  Esc",
                   seconds / 60, seconds % 60, total / 60, total % 60, kSpeedNames[s.speed]);
-    draw_options_text(320, 462, kLightGrey, line, 0.55f, TextAlign::kCentre, 620);
+    draw_options_text(260, 462, kLightGrey, line, 0.55f, TextAlign::kCentre, 400);
     draw_progress_bar();
 }
 
