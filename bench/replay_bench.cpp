@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Replay figures: the fifteen walkthroughs recorded by the runner, their file size scaled to an
 // hour of play (the limit is 1 MB), and how long playing a replay back headless takes per
-// minute of play (the time to reach a point of a replay from its start). Run it by hand.
+// minute of play (the time to reach a point of a replay from its start); then an hour's game
+// (an invincible hero running and jumping) watched with seeks to points all over it: the time
+// a seek takes and what the playback's snapshots take in memory. Run it by hand.
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -32,6 +36,72 @@ double seconds_of(const std::string& command) {
     const auto t0 = std::chrono::steady_clock::now();
     if (std::system(command.c_str()) != 0) std::fprintf(stderr, "failed: %s\n", command.c_str());
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+}
+
+// The runner's standard output and the time it took.
+double seconds_of_output(const std::string& command, std::string& out) {
+    const auto t0 = std::chrono::steady_clock::now();
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return 0;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
+    if (pclose(pipe) != 0) std::fprintf(stderr, "failed: %s\n", command.c_str());
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+}
+
+void write_text(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+void hour_of_seeks(const std::string& sim) {
+    constexpr int kHour = 60 * 60 * 60;
+    constexpr int kSeeks = 100;
+    constexpr int kSnapshotFrames = 600;  // as the playback takes them
+    const std::string ini = "/tmp/varnoth_replay_bench_hour.ini";
+    const std::string input = "/tmp/varnoth_replay_bench_hour.txt";
+    const std::string file = "/tmp/varnoth_replay_bench_hour.vrp";
+    const std::string dump = "/tmp/varnoth_replay_bench_hour.json";
+    write_text(ini, "assist_invincible = yes\n");
+    std::string script = "1 press right\n";
+    for (int f = 50; f < kHour; f += 45) script += std::to_string(f) + " tap jump\n";
+    write_text(input, script);
+    seconds_of(sim + " --settings " + ini + " --start 1.1 --input " + input + " --frames " +
+               std::to_string(kHour) + " --record " + file);
+    std::string out;
+    const double straight =
+        seconds_of_output(sim + " --replay " + file + " --watch --dump end:" + dump, out);
+    std::ifstream in(dump);
+    std::string head(64, '\0');
+    in.read(head.data(), 64);
+    int frames = 0;
+    if (std::sscanf(head.c_str(), "{\"frame\":%d,", &frames) != 1 || frames < 1000) {
+        std::fprintf(stderr, "the hour's replay did not play\n");
+        return;
+    }
+    // Points all over the replay, back and forth, the first from its end; each just before a
+    // snapshot is due, the farthest a seek plays from the snapshot it restores.
+    std::string seeks;
+    int at = frames - 2;
+    uint32_t random = 12345;
+    const int snapshots = frames / kSnapshotFrames;
+    for (int i = 0; i < kSeeks; ++i) {
+        random = random * 1103515245u + 12345u;
+        const int slot = static_cast<int>((random >> 8) % static_cast<uint32_t>(snapshots));
+        const int target = std::min(frames - 2, slot * kSnapshotFrames + kSnapshotFrames - 3);
+        seeks += " --seek " + std::to_string(at) + ":" + std::to_string(target);
+        at = target + 1;
+    }
+    seeks += " --seek " + std::to_string(at) + ":" + std::to_string(frames - 1);
+    std::string seek_out;
+    const double seeking = seconds_of_output(sim + " --replay " + file + seeks, seek_out);
+    std::printf("an hour's game watched (%d frames): played straight through in %.1f s\n", frames,
+                straight);
+    std::printf("  %s", out.c_str());
+    std::printf(
+        "  seek to a point just before a snapshot is due: %.1f ms each on average over %d seeks "
+        "(limit 500 ms)\n",
+        1000.0 * (seeking - straight) / (kSeeks + 1), kSeeks + 1);
+    for (const std::string& path : {ini, input, file, dump}) std::remove(path.c_str());
 }
 
 }  // namespace
@@ -66,5 +136,6 @@ int main() {
     std::printf(
         "  seek: reaching a point an hour in by playing from the start takes about %.1f s\n",
         60.0 * play_seconds / minutes);
+    hour_of_seeks(sim);
     return 0;
 }

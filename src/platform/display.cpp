@@ -26,6 +26,7 @@ struct Display {
     bool open = false;
     bool fullscreen = true;
     bool vsync = false;
+    bool unseen = false;  // SetFlipsUnseen
     bool screenshot_wanted = false;
     std::string title = "Varnoth";
     // Pacing of Flip(-1): `hertz` frames a second, or fewer at a slower pace.
@@ -436,7 +437,7 @@ void wait_for(int deadline) {
 
 void Flip(int sync) {
     plat::renderer_flush();
-    const bool desktop = !plat::config().headless && d.window;
+    const bool desktop = !plat::config().headless && d.window && !d.unseen;
     if (desktop) {
         if (d.screenshot_wanted) take_screenshot();
         // The picture goes to the window before the wait, so the present itself is quick.
@@ -444,7 +445,9 @@ void Flip(int sync) {
         drawable_size(ww, wh);
         plat::present_picture(ww, wh, PlacePicture(ww, wh, plat::config().settings.scale));
     }
-    if (sync == -1) {
+    if (d.unseen) {
+        d.next = plat::now_ms();
+    } else if (sync == -1) {
         d.next += d.period;
         d.accumulator += d.remainder;
         if (d.accumulator >= d.hertz) {
@@ -484,6 +487,10 @@ void SetFramePace(int percent) {
 
 int FramePace() {
     return d.pace;
+}
+
+void SetFlipsUnseen(bool unseen) {
+    d.unseen = unseen;
 }
 
 void SetWindowIcon(TImage* image, int frame) {

@@ -38,3 +38,6 @@ constexpr int kOptionsJoyButton = 8;
 // The game's frames come at this percentage of the designed 60 a second (50..100).
 void SetFramePace(int percent);
 int FramePace();
+// While on, Flip neither shows the picture nor waits for its time: the frames run as fast as
+// they are made (a watched replay seeking, or faster than the game).
+void SetFlipsUnseen(bool unseen);

@@ -5,6 +5,7 @@
 // one is written, with the number of reads since the previous change.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -38,6 +39,10 @@ class InputReadPlayer {
     bool damaged() const { return damaged_; }
     // Walks past every change still to come; false when the bytes hold one that is not whole.
     bool skip_to_end();
+    // Roughly what a copy of the player takes in memory (a playback's snapshots hold one each).
+    size_t memory_bytes() const {
+        return sizeof(*this) + last_.size() * 48 + sources_.capacity() * sizeof(uint32_t);
+    }
 
   private:
     void next_change();

@@ -179,11 +179,8 @@ bool watch_replay(const std::string& path, std::string& why) {
     }
     begin_playback(replay, true);
     // The game's frames run until the playback ends and every screen has been left.
-    bool closed = false;
-    while (main_loop_frame()) {
-        if (playback_window_closed()) break;
-    }
-    closed = playback_window_closed();
+    watch_playback();
+    const bool closed = playback_window_closed();
     if (playback_state() == PlaybackState::kOutOfStep)
         why = "out of step at frame " + std::to_string(playback_out_of_step_frame());
     end_playback();

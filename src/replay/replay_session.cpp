@@ -5,9 +5,11 @@
 // answer to the game is kept, so that what a watcher sets never enters a replay.
 #include "replay/replay_session.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <vector>
 
 #include "options/options_text.h"
 #include "packs/maps_in_force.h"
@@ -17,10 +19,12 @@
 #include "platform/player_choices.h"
 #include "replay/game_state_bytes.h"
 #include "replay/input_reads.h"
+#include "replay/playback_snapshots.h"
 #include "replay/replay_folder.h"
 #include "shell/addon_hooks.h"
 #include "shell/globals.h"
 #include "shell/held_button_wait.h"
+#include "shell/startup.h"
 #include "sim/game_start.h"
 
 namespace {
@@ -49,6 +53,18 @@ struct Session {
     bool pause_asked = false;    // Space during a watched playback
     int pace = 100;              // the watcher's speed, as the frame pace
     bool stepping = false;       // N went one frame on: the next frame pauses again
+    // Seeking: every screen is left as Escape leaves it, then the nearest earlier snapshot is
+    // restored and the frames up to the target run unseen and unheard.
+    PlaybackSnapshots snapshots;
+    bool seek_pending = false;
+    int seek_target = 0;
+    int fast_to = -1;              // the frame an unseen run ends at
+    std::vector<int> area_starts;  // frames at which an area's play began, in order
+    int area_key = 0;              // level * 10 + area of the hero last seen
+    bool to_next_area = false;     // the unseen run ends where the next area begins
+    int speed = 2;                 // the watcher's speed: an entry of kSpeeds
+    bool quiet = false;
+    int sound_kept = 0;  // the watcher's effects switch while quiet
     // Both
     int frames = 0;  // frames presented since the game began, the added screens' not counted
     int standing_aside = 0;
@@ -79,8 +95,9 @@ int32_t tap_read(TapRead what, int argument, int32_t live) {
         s.writer.read(static_cast<int>(what), argument, live);
         return live;
     }
-    if (s.mode == Mode::kPlaying && s.back_to_title &&
-        (s.leave_asked || s.state != PlaybackState::kPlaying)) {
+    if (s.mode == Mode::kPlaying &&
+        (s.seek_pending ||
+         (s.back_to_title && (s.leave_asked || s.state != PlaybackState::kPlaying)))) {
         // Leaving: every screen of the game is left as Escape leaves it, nothing else pressed.
         if (what == TapRead::kKeyHit && argument == 27) return 1;
         if (what == TapRead::kAppTerminate && live != 0) s.window_closed = true;
@@ -114,9 +131,38 @@ void note_reached() {
 void check_frame();
 void watched_frame();
 
+// The marks of the progress bar, learnt as the frames are played: a frame where the hero in
+// play stands in another area than the frame before.
+void note_area_start() {
+    const int key = hero().level * 10 + hero().area;
+    if (key == s.area_key) return;
+    s.area_key = key;
+    if (s.area_starts.empty() || s.frames > s.area_starts.back()) s.area_starts.push_back(s.frames);
+    if (s.to_next_area) {
+        s.to_next_area = false;
+        s.fast_to = s.frames + 1;
+    }
+}
+
+void set_quiet(bool quiet) {
+    if (quiet == s.quiet) return;
+    s.quiet = quiet;
+    if (quiet) s.sound_kept = game.sound;
+    game.sound = quiet ? 0 : s.sound_kept;
+}
+
+// The unseen run of a seek ends with the frame before the target, so the target is shown.
+void unseen_run_frame() {
+    if (s.fast_to < 0 || s.frames < s.fast_to - 1) return;
+    s.fast_to = -1;
+    SetFlipsUnseen(false);
+    set_quiet(false);
+}
+
 void tap_frame(int) {
-    if (s.standing_aside > 0) return;
+    if (s.standing_aside > 0 || s.seek_pending) return;
     check_frame();
+    unseen_run_frame();
     watched_frame();
 }
 
@@ -134,6 +180,7 @@ void check_frame() {
     }
     if (s.mode != Mode::kPlaying || s.state != PlaybackState::kPlaying) return;
     ++s.frames;
+    note_area_start();
     const bool periodic = s.frames % kStateChecksumFrames == 0;
     const bool last = s.frames >= s.replay.frames;
     if (!periodic && !last) return;
@@ -158,7 +205,7 @@ void watcher_controls();
 
 void watched_frame() {
     if (s.mode == Mode::kPlaying && s.back_to_title && s.state == PlaybackState::kPlaying &&
-        !s.leave_asked && s.standing_aside == 0)
+        !s.leave_asked && s.standing_aside == 0 && s.fast_to < 0 && !s.seek_pending)
         watcher_controls();
 }
 
@@ -166,22 +213,96 @@ constexpr int kKeyN = 'N';
 constexpr int kKeyP = 'P';
 constexpr int kKeyS = 'S';
 constexpr int kKeyF = 'F';
+constexpr int kKeyLeft = 37;
+constexpr int kKeyRight = 39;
+constexpr int kKeyPageUp = 33;
+constexpr int kKeyPageDown = 34;
+constexpr int kSeekStepFrames = 5 * 60;
+// Back to the start of the area in play, unless it began less than this ago: then the one before.
+constexpr int kAreaBackSlack = 2 * 60;
+
+// The speeds in quarters: 1/4, 1/2, 1, 2, 4, 8.
+constexpr int kSpeeds[] = {1, 2, 4, 8, 16, 32};
+constexpr int kSpeedCount = 6;
+constexpr int kSpeedOne = 2;
+
+// Page Up goes back to where the area in play began, Page Down on to where the next begins:
+// known when it was played before, else found by playing on unseen.
+void jump_area(int direction) {
+    if (direction < 0) {
+        int target = 0;
+        for (int at : s.area_starts)
+            if (at < s.frames - kAreaBackSlack) target = at;
+        seek_playback(target);
+        return;
+    }
+    for (int at : s.area_starts) {
+        if (at > s.frames) {
+            seek_playback(at);
+            return;
+        }
+    }
+    s.to_next_area = true;
+    s.fast_to = s.replay.frames + 1;
+    SetFlipsUnseen(true);
+    set_quiet(true);
+}
+
+// The frame pace for the speed (a replay plays at the pace it was played at, the assist's
+// slow speed included) and, below the slowest pace, the wait added to each frame.
+void apply_speed() {
+    const int wanted = s.replay.assist.speed * kSpeeds[s.speed] / 4;
+    const int pace = std::max(50, std::min(100, wanted));
+    s.pace = pace;
+    if (FramePace() != pace) SetFramePace(pace);
+    if (wanted < pace && wanted > 0) Delay(100000 / (60 * wanted) - 100000 / (60 * pace));
+}
+
+// Faster than the game: only every n-th frame is shown and none is heard.
+void speed_frame() {
+    if (s.fast_to >= 0 || s.seek_pending) return;
+    const int every = std::max(1, kSpeeds[s.speed] / 4);
+    SetFlipsUnseen(every > 1 && (s.frames + 1) % every != 0);
+    set_quiet(s.speed != kSpeedOne);
+}
 
 // The watcher's own keys, read as the devices give them at the end of each watched frame: P or
 // Space pauses (the picture of the frame before stays while paused), N goes one frame on, S and
-// F set the speed to a half or the full pace. None of it touches the game.
+// F slower and faster, Left and Right five seconds back and on, Page Up and Page Down an area
+// back and on. None of it touches the game.
 void watcher_controls() {
     ++s.standing_aside;
-    if (KeyHit(kKeyS)) s.pace = 50;
-    if (KeyHit(kKeyF)) s.pace = 100;
-    if (FramePace() != s.pace) SetFramePace(s.pace);
+    if (KeyHit(kKeyS) && s.speed > 0) --s.speed;
+    if (KeyHit(kKeyF) && s.speed < kSpeedCount - 1) ++s.speed;
+    if (KeyHit(kKeyLeft)) seek_playback(s.frames - kSeekStepFrames);
+    if (KeyHit(kKeyRight)) seek_playback(s.frames + kSeekStepFrames);
+    if (KeyHit(kKeyPageUp)) jump_area(-1);
+    if (KeyHit(kKeyPageDown)) jump_area(1);
+    apply_speed();
+    speed_frame();
     bool paused = KeyHit(kKeyP) != 0 || KeyHit(kKeyN) != 0 || s.pause_asked || s.stepping;
+    if (s.seek_pending) paused = false;
     s.pause_asked = false;
-    s.stepping = false;
+    if (!s.seek_pending) s.stepping = false;
     if (paused) FlushKeys();
     while (paused) {
         if (KeyHit(kKeyP) || KeyHit(32)) break;
         if (KeyHit(kKeyN)) {
+            s.stepping = true;
+            break;
+        }
+        // A seek from the pause lands paused.
+        const int seek = KeyHit(kKeyLeft)    ? -kSeekStepFrames
+                         : KeyHit(kKeyRight) ? kSeekStepFrames
+                                             : 0;
+        if (seek != 0) {
+            seek_playback(s.frames + seek);
+            s.stepping = true;
+            break;
+        }
+        const int area = KeyHit(kKeyPageUp) ? -1 : KeyHit(kKeyPageDown) ? 1 : 0;
+        if (area != 0) {
+            jump_area(area);
             s.stepping = true;
             break;
         }
@@ -196,6 +317,32 @@ void watcher_controls() {
         Delay(10);
     }
     --s.standing_aside;
+}
+
+// Between two of the main loop's frames: the state is whole, and a snapshot may be taken.
+void at_main_loop_boundary() {
+    if (s.mode != Mode::kPlaying || s.state != PlaybackState::kPlaying || s.seek_pending) return;
+    if (s.snapshots.due(s.frames)) s.snapshots.take(s.frames, s.player);
+}
+
+// Every screen has been left for a seek: the nearest earlier state comes back and the frames
+// up to the target run unseen. False when no seek was asked.
+bool resume_after_seek() {
+    if (!s.seek_pending) return false;
+    s.seek_pending = false;
+    const PlaybackSnapshot* from = s.snapshots.at_or_before(s.seek_target);
+    if (from == nullptr) return false;
+    restore_snapshot(*from, s.player);
+    s.frames = from->frame;
+    s.state = PlaybackState::kPlaying;
+    s.leave_asked = false;
+    if (s.seek_target > s.frames + 1) {
+        s.fast_to = s.seek_target;
+    } else {
+        SetFlipsUnseen(false);
+        set_quiet(false);
+    }
+    return true;
 }
 
 bool tap_answering() {
@@ -242,6 +389,11 @@ void start_playback_here() {
     SetRndState(s.replay.random_state);
     s.player = InputReadPlayer(&s.replay.input);
     s.frames = 0;
+    s.snapshots.clear();
+    s.seek_pending = false;
+    s.fast_to = -1;
+    s.area_starts.clear();
+    s.area_key = 0;
     s.state = PlaybackState::kPlaying;
     s.mode = Mode::kPlaying;
     set_tap();
@@ -264,7 +416,8 @@ bool title_frame() {
 
 PauseAnswer pause_poll() {
     if (s.mode == Mode::kPlaying && s.standing_aside == 0) {
-        if (s.state != PlaybackState::kPlaying || s.leave_asked) return PauseAnswer::kStayPaused;
+        if (s.state != PlaybackState::kPlaying || s.leave_asked || s.seek_pending)
+            return PauseAnswer::kStayPaused;
         const int32_t a = s.player.read(kReadPauseAnswer, 0);
         if (s.player.out_of_step()) out_of_step();
         return static_cast<PauseAnswer>(a);
@@ -279,7 +432,7 @@ PauseAnswer pause_poll() {
 
 bool pause_wanted() {
     if (s.mode == Mode::kPlaying && s.standing_aside == 0) {
-        if (s.state != PlaybackState::kPlaying || s.leave_asked) return false;
+        if (s.state != PlaybackState::kPlaying || s.leave_asked || s.seek_pending) return false;
         const bool a = s.player.read(kReadPauseWanted, 0) != 0;
         if (s.player.out_of_step()) out_of_step();
         return a;
@@ -292,16 +445,35 @@ bool pause_wanted() {
     return a;
 }
 
+// How far the playback is, with a mark where each area began as far as it has been played.
+void draw_progress_bar() {
+    constexpr float kLeft = 60, kWidth = 400, kTop = 449, kHeight = 4;
+    const float total = static_cast<float>(std::max(1, s.replay.frames));
+    SetColor(0, 0, 0);
+    DrawRect(kLeft - 1, kTop - 1, kWidth + 2, kHeight + 2);
+    SetColor(60, 60, 60);
+    DrawRect(kLeft, kTop, kWidth, kHeight);
+    SetColor(175, 175, 175);
+    DrawRect(kLeft, kTop, kWidth * static_cast<float>(s.frames) / total, kHeight);
+    SetColor(255, 200, 0);
+    for (int at : s.area_starts)
+        DrawRect(kLeft + kWidth * static_cast<float>(at) / total - 1, kTop - 2, 2, kHeight + 4);
+    SetColor(255, 255, 255);
+}
+
 // The playback's line at the bottom of the picture, under the game's own status display.
 void hud_draw() {
     if (original.hud_draw) original.hud_draw();
     if (s.mode != Mode::kPlaying || !s.back_to_title || s.state != PlaybackState::kPlaying) return;
     const int seconds = s.frames / 60, total = s.replay.frames / 60;
-    char line[160];
+    static const char* const kSpeedNames[] = {"1/4", "1/2", "1", "2", "4", "8"};
+    char line[200];
     std::snprintf(line, sizeof line,
-                  "Replay %d:%02d / %d:%02d   P pause   N next frame   S/F speed %d%%   Esc back",
-                  seconds / 60, seconds % 60, total / 60, total % 60, s.pace);
-    draw_options_text(320, 462, kLightGrey, line, 0.55f, TextAlign::kCentre, 340);
+                  "%d:%02d / %d:%02d  x%s  P pause  N step  S/F speed  Arrows seek  "
+                  "PgUp/PgDn area  Esc",
+                  seconds / 60, seconds % 60, total / 60, total % 60, kSpeedNames[s.speed]);
+    draw_options_text(260, 462, kLightGrey, line, 0.55f, TextAlign::kCentre, 400);
+    draw_progress_bar();
 }
 
 bool top_score_barred() {
@@ -383,6 +555,7 @@ void begin_playback(const ReplayRecord& replay, bool back_to_title) {
     s.replay = replay;
     s.back_to_title = back_to_title;
     s.pace = replay.assist.speed;  // as fast as the game was played
+    s.speed = kSpeedOne;
     s.leave_asked = false;
     s.window_closed = false;
     s.mode = Mode::kStartingPlayback;
@@ -418,11 +591,45 @@ int playback_frame() {
     return s.frames;
 }
 
+void seek_playback(int frame) {
+    if (s.mode != Mode::kPlaying || s.state != PlaybackState::kPlaying || s.leave_asked) return;
+    s.seek_target = std::max(0, std::min(frame, s.replay.frames - 1));
+    s.seek_pending = true;
+    // Leaving the screens shows nothing.
+    SetFlipsUnseen(true);
+    set_quiet(true);
+}
+
+void watch_playback() {
+    for (;;) {
+        while (main_loop_frame()) {
+            if (s.window_closed) return;
+            at_main_loop_boundary();
+        }
+        if (s.window_closed || !resume_after_seek()) return;
+    }
+}
+
+size_t playback_snapshot_count() {
+    return s.snapshots.count();
+}
+
+size_t playback_snapshot_bytes() {
+    return s.snapshots.bytes();
+}
+
 void end_playback() {
     if (s.mode != Mode::kPlaying && s.mode != Mode::kStartingPlayback) return;
     if (s.back_to_title && s.pace != 100) SetFramePace(100);
     s.pace = 100;
     s.stepping = false;
+    s.to_next_area = false;
+    s.speed = kSpeedOne;
+    SetFlipsUnseen(false);
+    s.fast_to = -1;
+    s.seek_pending = false;
+    set_quiet(false);
+    s.snapshots.clear();
     s.mode = Mode::kIdle;
     s.state = PlaybackState::kNone;
     SetInputTap(InputTap{});

@@ -3,6 +3,7 @@
 // input tap, and a recorded game played again in its place, its checksums compared as it goes.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "replay/replay_file.h"
@@ -38,6 +39,16 @@ bool playback_window_closed();
 bool playback_going_on();
 // Frames played so far of the replay under way.
 int playback_frame();
+// Seeks the playback under way to the state after `frame` frames of the replay: every screen
+// is left, the nearest earlier snapshot restored and the frames after it played unseen and
+// unheard. Asked during a frame; the seek happens once watch_playback has the frame ended.
+void seek_playback(int frame);
+// Runs the game's frames while the playback begun with begin_playback lasts, taking its
+// snapshots and carrying out its seeks.
+void watch_playback();
+// The playback's snapshots so far: how many and what they take in memory.
+size_t playback_snapshot_count();
+size_t playback_snapshot_bytes();
 // Lets go of a finished or stopped playback: the devices answer again.
 void end_playback();
 

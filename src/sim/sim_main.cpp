@@ -7,6 +7,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "addons/install_addons.h"
@@ -40,6 +41,10 @@ struct Options {
     std::string end_dump;        // --dump end:PATH
     bool edit = false;
     EditRequest edit_request;
+    // --watch: a replay is played as the desktop shows it, its line at the bottom; --seek A:B
+    // (implies --watch): once the replay has played A frames it seeks to frame B.
+    bool watch = false;
+    std::vector<std::pair<int, int>> seeks;
 };
 
 [[noreturn]] void usage(const std::string& why) {
@@ -49,7 +54,7 @@ struct Options {
         "usage: varnoth-sim [--frames N] [--input FILE] [--shot FRAME:PATH]... "
         "[--dump FRAME:PATH]... [--seed N] [--start L.A[:P]] [--data DIR] [--settings FILE] "
         "[--pack DIR] [--no-draw] [--record FILE] [--replay FILE] [--replays DIR] [--dump "
-        "end:PATH] [--edit DIR [L.A]]\n",
+        "end:PATH] [--watch] [--seek A:B]... [--edit DIR [L.A]]\n",
         why.c_str());
     std::exit(2);
 }
@@ -97,7 +102,16 @@ Options parse(int argc, char** argv) {
             o.replay = next();
         else if (a == "--replays")
             o.replays_folder = next();
-        else if (a == "--seed")
+        else if (a == "--watch")
+            o.watch = true;
+        else if (a == "--seek") {
+            const std::string v = next();
+            const size_t colon = v.find(':');
+            if (colon == std::string::npos) usage("--seek wants A:B, two frame numbers");
+            o.seeks.emplace_back(number(v.substr(0, colon), "--seek"),
+                                 number(v.substr(colon + 1), "--seek"));
+            o.watch = true;
+        } else if (a == "--seed")
             o.seed_set = true, o.seed = number(next(), "--seed");
         else if (a == "--data")
             o.data = next();
@@ -201,6 +215,10 @@ int main(int argc, char** argv) {
             g_sounds.clear();
         }
         if (o.dumps.empty() && o.end_dump.empty()) g_sounds.clear();
+        if (!o.seeks.empty() && playback_frame() >= o.seeks.front().first && playback_going_on()) {
+            seek_playback(o.seeks.front().second);
+            o.seeks.erase(o.seeks.begin());
+        }
         const PlaybackState playback = playback_state();
         if (playback == PlaybackState::kOutOfStep) {
             std::fprintf(stderr, "varnoth-sim: %s: out of step at frame %d\n", o.replay.c_str(),
@@ -208,6 +226,9 @@ int main(int argc, char** argv) {
             std::exit(1);
         }
         const bool replay_ends = playback == PlaybackState::kFinished;
+        if (replay_ends && o.watch)
+            std::printf("snapshots: %zu taking %zu bytes\n", playback_snapshot_count(),
+                        playback_snapshot_bytes());
         if (replay_ends || (o.frames >= 0 && frame >= o.frames)) {
             if (!o.end_dump.empty())
                 write_file(o.end_dump, dump_state_json(frame, MilliSecs(), g_sounds));
@@ -234,6 +255,11 @@ int main(int argc, char** argv) {
         }
         start_up();
         after_logo();
+        if (o.watch) {
+            begin_playback(replay, true);
+            watch_playback();
+            return playback_state() == PlaybackState::kFinished ? 0 : 1;
+        }
         begin_playback(replay);
         main_loop();
     }

@@ -87,3 +87,54 @@ TEST(ReplayList, PausingSteppingAndSlowingAWatchedReplayLeaveItsGameAlone) {
     ASSERT_NE(straight.find("\"state\":1,"), std::string::npos) << straight.substr(0, 60);
     EXPECT_TRUE(straight == paused) << "the paused watch parted from the straight one";
 }
+
+// Page Down plays on unseen to where the next area begins (the unseen frames count as presented
+// ones, and each jump is given the time its unseen run takes); Page Up goes back to where the
+// area began, and again to the one before; Page Down then seeks to the start it knows; the speeds
+// from 1/4 to 8 show and sound less but play the same frames.
+TEST(ReplayList, AreaJumpsAndSpeedsOfAWatchedReplay) {
+    const std::string folder = scratch_folder("replay_list_areas") + "/";
+    const std::string walk = std::string(VARNOTH_SOURCE_DIR) + "/tests/walkthroughs/1.1.txt";
+    ASSERT_EQ(run_sim("--no-draw --start 1.1 --input " + walk + " --frames 2400 --record " +
+                      folder + "varnoth-20261210-093000.vrp"),
+              0);
+    auto watched = [&](const std::string& name, const std::string& keys,
+                       const std::vector<int>& frames) {
+        const std::string input = temp(name + ".txt");
+        write_text(input, "120 tap key:Tab\n130 tap key:Return\n" + keys);
+        std::string dumps;
+        for (int f : frames)
+            dumps += " --dump " + std::to_string(f) + ":" + temp(name) + "_" + std::to_string(f) +
+                     ".json";
+        EXPECT_EQ(run_sim("--no-draw --replays " + folder + " --input " + input + " --frames " +
+                          std::to_string(frames.back() + 1) + dumps),
+                  0);
+        std::vector<std::string> states;
+        for (int f : frames) {
+            const std::string state = slurp(temp(name) + "_" + std::to_string(f) + ".json");
+            const size_t player = state.find("\"player\":[{");
+            states.push_back(player == std::string::npos ? std::string()
+                                                         : state.substr(player, 200));
+        }
+        return states;
+    };
+    const std::vector<std::string> jumps =
+        watched("jumps",
+                "200 tap key:PageDown\n2200 tap key:PageUp\n2700 tap key:PageUp\n"
+                "2800 tap key:PageDown\n",
+                {199, 2100, 2750, 3300});
+    EXPECT_NE(jumps[0].find("\"level\":1,\"area\":1,"), std::string::npos) << jumps[0];
+    EXPECT_NE(jumps[1].find("\"level\":1,\"area\":2,"), std::string::npos) << jumps[1];
+    EXPECT_NE(jumps[2].find("\"level\":1,\"area\":1,"), std::string::npos) << jumps[2];
+    // The start of 1.2 is known by now: Page Down seeks straight to it.
+    EXPECT_NE(jumps[3].find("\"level\":1,\"area\":2,"), std::string::npos) << jumps[3];
+
+    const std::vector<std::string> straight = watched("straight", "", {700});
+    const std::vector<std::string> speeds =
+        watched("speeds",
+                "300 tap key:S\n320 tap key:S\n340 tap key:F\n341 tap key:F\n342 tap key:F\n"
+                "400 tap key:F\n401 tap key:F\n500 tap key:S\n501 tap key:S\n502 tap key:S\n",
+                {700});
+    ASSERT_FALSE(straight[0].empty());
+    EXPECT_EQ(straight[0], speeds[0]) << "the speeds changed the game";
+}

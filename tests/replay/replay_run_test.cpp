@@ -155,3 +155,39 @@ TEST(ReplayRun, AReplayThatCannotBeWrittenIsNamedInOneLineAndTheGameGoesOn) {
     EXPECT_NE(slurp(dump).find("\"frame\":100,"), std::string::npos) << "the game ran to its end";
     EXPECT_EQ(err, "varnoth: cannot write the replay /nonexistent-folder/game.vrp\n");
 }
+
+// Seeks back and forth, landing in play, in the screens between areas and in a death, each from
+// the snapshot before it: the state checksums of every second after each landing and the end
+// state must be those of the game played straight through.
+TEST(ReplayRun, SeekingForwardAndBackLandsOnTheStatesOfPlayingThrough) {
+    struct Case {
+        const char* name;
+        std::string args;
+        int frames;
+        const char* seeks;
+    };
+    const Case cases[] = {
+        // Area 1.1 walked, its end, the next area's announcement and its first minute.
+        {"seek_walk", "--start 1.1 --input " + kWalkthroughs + "1.1.txt", 5000,
+         "--seek 3000:100 --seek 2000:4500 --seek 4700:1700 --seek 4000:2600 --seek 4990:4999"},
+        // Player 1 dies at the first spider and the turn passes: seeks into the death.
+        {"seek_two", "--start 1.1:2 --input " + script("seek_two", "294 press right\n"), 900,
+         "--seek 800:330 --seek 500:10 --seek 100:620 --seek 700:360"},
+    };
+    for (const Case& c : cases) {
+        const Recorded r = record(c.name, c.args, c.frames);
+        ASSERT_FALSE(r.end_state.empty()) << c.name;
+        const std::string dump = r.file + "_seek.json";
+        std::string err;
+        ASSERT_EQ(
+            run_sim("--no-draw --replay " + r.file + " " + c.seeks + " --dump end:" + dump, &err),
+            0)
+            << c.name << "\n"
+            << err;
+        const std::string seen = slurp(dump);
+        int presented = 0;
+        ASSERT_EQ(std::sscanf(seen.c_str(), "{\"frame\":%d,", &presented), 1);
+        EXPECT_GT(presented, c.frames + 500) << c.name << ": the seeks back replayed frames";
+        EXPECT_TRUE(same_state(play_state(seen), r.end_state)) << c.name;
+    }
+}
