@@ -69,7 +69,8 @@ TEST(TestPlay, FromAColumnThroughTheRealPlayLoopAndBackToTheEditor) {
                               std::to_string(after_death) + ":" + died;
     // Asked to record games, the runner still records no test play: it is not a game played.
     const std::string replay = pack + "/test-play.vrp";
-    ASSERT_EQ(editor_test::run_editor(pack, "1.1", s, s.frame() + 2, dumps + " --record " + replay), 0);
+    ASSERT_EQ(editor_test::run_editor(pack, "1.1", s, s.frame() + 2, dumps + " --record " + replay),
+              0);
     EXPECT_FALSE(std::ifstream(replay).good()) << "a test play was recorded";
 
     const std::string b = slurp(before), p = slurp(playing), r = slurp(back), d = slurp(died);
