@@ -41,8 +41,20 @@ begin "set-up"
 tools/setup-deps.sh
 done_stage
 
+# Both trees are built by Ninja, which starts a target's objects while the libraries it links
+# are still being built, and in unity mode: the game's files are compiled a few at a time, so
+# the headers they share are read once per batch. A tree that another generator made starts again.
+build_flags=(-G Ninja -DCMAKE_UNITY_BUILD=ON "${launcher[@]}")
+fresh_tree() {
+    local tree="$1"
+    if [ -f "$tree/CMakeCache.txt" ] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$tree/CMakeCache.txt"; then
+        rm -rf "$tree"
+    fi
+}
+
 begin "release build"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
+fresh_tree build
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "${build_flags[@]}" >/dev/null
 cmake --build build -j"$jobs"
 done_stage
 
@@ -58,9 +70,10 @@ if [ -f build-sanitize/CMakeCache.txt ] &&
     ! grep -q '^CMAKE_CXX_COMPILER:FILEPATH=.*clang' build-sanitize/CMakeCache.txt; then
     rm -rf build-sanitize
 fi
+fresh_tree build-sanitize
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNOTH_SANITIZE=ON \
     -DVARNOTH_FUZZ=ON -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
-    "${launcher[@]}" >/dev/null
+    "${build_flags[@]}" >/dev/null
 cmake --build build-sanitize -j"$jobs"
 done_stage
 

@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake pkg-config
+    build-essential cmake ninja-build pkg-config
     libsdl2-dev libsdl2-mixer-dev libpng-dev zlib1g-dev libfreetype-dev
     libvorbis-dev libogg-dev libgl-dev libegl-dev libgl1-mesa-dri libegl-mesa0 libglx-mesa0
     libgtest-dev libbenchmark-dev

@@ -23,17 +23,6 @@ namespace editor {
 
 namespace {
 
-constexpr int kKeyTab = 9;
-constexpr int kKeyEscape = 27;
-constexpr int kKeyPageUp = 33;
-constexpr int kKeyPageDown = 34;
-constexpr int kKeyEnd = 35;
-constexpr int kKeyHome = 36;
-constexpr int kKeyLeft = 37;
-constexpr int kKeyUp = 38;
-constexpr int kKeyRight = 39;
-constexpr int kKeyDown = 40;
-constexpr int kKeyDelete = 46;
 constexpr int kScrollStep = 10;  // pixels a frame while an arrow key is held
 constexpr int kWheelCells = 2;   // cells a notch of the wheel scrolls
 constexpr int kMessageFrames = 240;

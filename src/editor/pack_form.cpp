@@ -14,12 +14,6 @@ namespace editor {
 
 namespace {
 
-constexpr int kKeyBackspace = 8;
-constexpr int kKeyTab = 9;
-constexpr int kKeyReturn = 13;
-constexpr int kKeyEscape = 27;
-constexpr int kKeyUp = 38;
-constexpr int kKeyDown = 40;
 constexpr int kFields = 6;
 const char* const kLabels[kFields] = {"Id", "Title", "Author", "Licence", "Version", "Description"};
 

@@ -25,7 +25,6 @@ namespace editor {
 
 namespace {
 
-constexpr int kKeyEscape = 27;
 constexpr int kFastFrames = 3;
 constexpr int kHeroScreenX = 180;  // where the hero stands when the world has been moved
 constexpr int kWorldEnd = 140 * 40 - 640;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "enemies/degrees.h"
 #include "shell/globals.h"
 #include "shell/held_button_wait.h"
 
@@ -12,14 +13,6 @@ namespace {
 
 constexpr int kLifeBonus = 5000;
 constexpr int kBonusPace = 100;  // frames between two paid lives, less one
-constexpr int kJumpKey = 162;    // left Control
-
-double sin_deg(double degrees) {
-    return std::sin(degrees * (std::numbers::pi / 180.0));
-}
-double cos_deg(double degrees) {
-    return std::cos(degrees * (std::numbers::pi / 180.0));
-}
 
 float rnd(double a, double b) {
     return static_cast<float>(Rnd(a, b));
@@ -205,7 +198,7 @@ bool ending_scene::texts() {
         return false;
     }
     draw_shadow_text(160, 280, 10, 250, 10, "** Press JUMP to continue. **", 0);
-    return KeyHit(kJumpKey) != 0 || JoyDown(0, 0) != 0 || MouseHit(1) != 0;
+    return KeyHit(kKeyJump) != 0 || JoyDown(0, 0) != 0 || MouseHit(1) != 0;
 }
 
 // The last picture of the ending turns and shrinks away; a quit ends it early.

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "enemies/degrees.h"
 #include "enemies/monster_tag.h"
 #include "shell/addon_hooks.h"
 #include "shell/globals.h"
@@ -16,14 +17,6 @@ constexpr float kFallCap = 6.0f;
 constexpr float kLeapSpeed = -8.0f;
 constexpr float kLeapGravity = 0.1f;
 constexpr int kInvincibleAfterHit = 50;
-
-// Degrees, as every angle of the game; double precision like the arm's original sums.
-double sin_deg(double degrees) {
-    return std::sin(degrees * (std::numbers::pi / 180.0));
-}
-double cos_deg(double degrees) {
-    return std::cos(degrees * (std::numbers::pi / 180.0));
-}
 
 bool touches_hero(int x, int y, int frame) {
     const player_tag& p = hero();

@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int kKeyF10 = 121;
-
 bool options_asked() {
     const bool key = KeyHit(kKeyF10) != 0;
     return JoyHit(kOptionsJoyButton, 0) != 0 || key;

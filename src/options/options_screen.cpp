@@ -14,15 +14,6 @@
 
 namespace {
 
-constexpr int kKeyReturn = 13;
-constexpr int kKeyBackspace = 8;
-constexpr int kKeyEscape = 27;
-constexpr int kKeyLeft = 37;
-constexpr int kKeyUp = 38;
-constexpr int kKeyRight = 39;
-constexpr int kKeyDown = 40;
-constexpr int kKeyF10 = 121;
-constexpr int kKeyJump = 162;
 constexpr int kPadConfirm = 0;
 constexpr int kPadBack = 1;
 constexpr int kCaptureFrames = 300;  // five seconds to press the new key

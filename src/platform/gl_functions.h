@@ -52,6 +52,8 @@ namespace plat {
 // Looks every function up from the current context; false (with a message on stderr) when
 // one is missing.
 bool load_gl_functions();
+// A shader of the host's GLSL version; a source that does not compile is reported on stderr.
+GLuint compile_shader(GLenum type, const char* source);
 }  // namespace plat
 
 // The renderer calls the functions by their OpenGL names. The pointers have names of their

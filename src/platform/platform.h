@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/key_codes.h"
+
 // ---------------------------------------------------------------------------------------------
 // Handles. The null object is nullptr; every operation accepts it and does nothing harmful.
 struct TImage;

@@ -13,7 +13,7 @@
 namespace {
 
 // The version line comes from the host, as for the renderer's shaders.
-const char* kVertexShader = R"(
+const char* kPresentVertexShader = R"(
 out vec2 v_uv;
 void main() {
     // A strip of four corners over the whole viewport; (0, 0) at the bottom left.
@@ -26,7 +26,7 @@ void main() {
 // With the enlarged picture E (source pixel p covers E pixels p*k .. p*k+k-1), linear sampling
 // of E at u blends E pixels i0 and i0+1 by t. Both are one source pixel or two neighbours, and
 // sampling the source linearly at the point below gives the same blend.
-const char* kFragmentShader = R"(
+const char* kPresentFragmentShader = R"(
 in vec2 v_uv;
 uniform sampler2D picture;
 uniform vec2 source_size;
@@ -50,20 +50,12 @@ struct Presenter {
 };
 Presenter p;
 
-GLuint compile(GLenum type, const char* source) {
-    GLuint s = glCreateShader(type);
-    const char* parts[2] = {plat::glsl_prelude(), source};
-    glShaderSource(s, 2, parts, nullptr);
-    glCompileShader(s);
-    return s;
-}
-
 bool ready() {
     if (p.tried) return p.program != 0;
     p.tried = true;
     GLuint program = glCreateProgram();
-    glAttachShader(program, compile(GL_VERTEX_SHADER, kVertexShader));
-    glAttachShader(program, compile(GL_FRAGMENT_SHADER, kFragmentShader));
+    glAttachShader(program, plat::compile_shader(GL_VERTEX_SHADER, kPresentVertexShader));
+    glAttachShader(program, plat::compile_shader(GL_FRAGMENT_SHADER, kPresentFragmentShader));
     glLinkProgram(program);
     GLint ok = 0;
     glGetProgramiv(program, GL_LINK_STATUS, &ok);

@@ -87,21 +87,6 @@ void main() {
 }
 )";
 
-GLuint compile(GLenum type, const char* source) {
-    GLuint s = glCreateShader(type);
-    const char* parts[2] = {plat::glsl_prelude(), source};
-    glShaderSource(s, 2, parts, nullptr);
-    glCompileShader(s);
-    GLint ok = 0;
-    glGetShaderiv(s, GL_COMPILE_STATUS, &ok);
-    if (!ok) {
-        char log[1024];
-        glGetShaderInfoLog(s, sizeof log, nullptr, log);
-        std::fprintf(stderr, "varnoth: shader does not compile: %s\n", log);
-    }
-    return s;
-}
-
 // Mask, solid and alpha share one batch, so that a frame mixing them is not cut into hundreds
 // of draws: mask and solid write alpha 1, which blends to exactly the source colour, and a
 // batch without alpha draws skips blending altogether.
@@ -279,11 +264,26 @@ void replay(std::vector<uint32_t>& out, int x, int y, int w, int h) {
 
 namespace plat {
 
+GLuint compile_shader(GLenum type, const char* source) {
+    GLuint s = glCreateShader(type);
+    const char* parts[2] = {plat::glsl_prelude(), source};
+    glShaderSource(s, 2, parts, nullptr);
+    glCompileShader(s);
+    GLint ok = 0;
+    glGetShaderiv(s, GL_COMPILE_STATUS, &ok);
+    if (!ok) {
+        char log[1024];
+        glGetShaderInfoLog(s, sizeof log, nullptr, log);
+        std::fprintf(stderr, "varnoth: shader does not compile: %s\n", log);
+    }
+    return s;
+}
+
 bool renderer_init() {
     if (!config().draw) return true;
     if (!load_gl_functions()) return false;
-    GLuint vs = compile(GL_VERTEX_SHADER, kVertexShader);
-    GLuint fs = compile(GL_FRAGMENT_SHADER, kFragmentShader);
+    GLuint vs = compile_shader(GL_VERTEX_SHADER, kVertexShader);
+    GLuint fs = compile_shader(GL_FRAGMENT_SHADER, kFragmentShader);
     gl.program = glCreateProgram();
     glAttachShader(gl.program, vs);
     glAttachShader(gl.program, fs);

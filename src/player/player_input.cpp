@@ -5,10 +5,6 @@
 
 namespace {
 
-constexpr int kKeyLeft = 37;
-constexpr int kKeyRight = 39;
-constexpr int kKeyJump = 162;   // left Control
-constexpr int kKeyTurbo = 164;  // left Alt
 constexpr int kMouseLeftZone = 260;
 constexpr int kMouseRightZone = 460;
 constexpr float kScrollLine = 320.0f;

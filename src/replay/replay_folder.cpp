@@ -9,17 +9,13 @@
 
 namespace {
 
-bool ends_with(const std::string& s, const std::string& tail) {
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 bool is_replay_name(const std::string& name) {
-    return name.rfind("varnoth-", 0) == 0 && ends_with(name, ".vrp");
+    return name.rfind("varnoth-", 0) == 0 && name.ends_with(".vrp");
 }
 
 // Kept whatever its age: it set a top score, or the player keeps it.
 bool kept_for_good(const std::string& name) {
-    return ends_with(name, "-top.vrp") || ends_with(name, "-kept.vrp");
+    return name.ends_with("-top.vrp") || name.ends_with("-kept.vrp");
 }
 
 }  // namespace

@@ -21,14 +21,7 @@
 
 namespace {
 
-constexpr int kKeyTab = 9;
-constexpr int kKeyReturn = 13;
-constexpr int kKeyEscape = 27;
-constexpr int kKeyUp = 38;
-constexpr int kKeyDown = 40;
-constexpr int kKeyDelete = 46;
 constexpr int kKeyK = 75;
-constexpr int kKeyJump = 162;
 constexpr int kFirstRowY = 70;
 constexpr int kRowPitch = 30;
 constexpr int kRowsShown = 11;
@@ -53,10 +46,6 @@ std::vector<Entry> read_entries() {
     return entries;
 }
 
-bool ends_with(const std::string& s, const std::string& tail) {
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 std::string row_text(const Entry& e) {
     // varnoth-YYYYMMDD-HHMMSS: the date as the name holds it
     const std::string& n = e.name;
@@ -71,14 +60,14 @@ std::string row_text(const Entry& e) {
     if (r.players == 2) text += "/" + std::to_string(r.scores[1]);
     if (!r.pack_id.empty()) text += "  " + r.pack_id;
     if (assist_on(r.assist)) text += "  assist";
-    if (ends_with(n, "-top.vrp")) text += "  TOP";
-    if (ends_with(n, "-kept.vrp")) text += "  kept";
+    if (n.ends_with("-top.vrp")) text += "  TOP";
+    if (n.ends_with("-kept.vrp")) text += "  kept";
     return text;
 }
 
 // The kept name of a replay: "-kept" before the dot (a top-score game is kept already).
 std::string kept_name(const std::string& name) {
-    if (ends_with(name, "-top.vrp") || ends_with(name, "-kept.vrp")) return name;
+    if (name.ends_with("-top.vrp") || name.ends_with("-kept.vrp")) return name;
     return name.substr(0, name.size() - 4) + "-kept.vrp";
 }
 

@@ -213,10 +213,6 @@ constexpr int kKeyN = 'N';
 constexpr int kKeyP = 'P';
 constexpr int kKeyS = 'S';
 constexpr int kKeyF = 'F';
-constexpr int kKeyLeft = 37;
-constexpr int kKeyRight = 39;
-constexpr int kKeyPageUp = 33;
-constexpr int kKeyPageDown = 34;
 constexpr int kSeekStepFrames = 5 * 60;
 // Back to the start of the area in play, unless it began less than this ago: then the one before.
 constexpr int kAreaBackSlack = 2 * 60;

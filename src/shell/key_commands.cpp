@@ -5,10 +5,6 @@
 #include "shell/globals.h"
 
 namespace {
-constexpr int kKeyF1 = 112;
-constexpr int kKeyF2 = 113;
-constexpr int kKeyF3 = 114;
-constexpr int kKeySpace = 32;
 constexpr int kPausePollMs = 10;  // keeps a pause from spinning a core
 
 void toggle(int& flag) {

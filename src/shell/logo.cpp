@@ -5,7 +5,7 @@
 
 namespace {
 constexpr int kStandFrames = 59;  // the fade begins once more frames than this have shown
-constexpr float kFadeStep = 0.02f;
+constexpr float kLogoFadeStep = 0.02f;
 constexpr int kExtraFrameMs = 50;  // each logo frame lasts a 60th of a second plus this
 }  // namespace
 
@@ -20,7 +20,7 @@ void game_tag::show_logo() {
         SetAlpha(alpha);
         DrawImage(img_logo, 320, 220, 0);
         ++count;
-        if (count > kStandFrames) alpha -= kFadeStep;
+        if (count > kStandFrames) alpha -= kLogoFadeStep;
         Flip(-1);
         Delay(kExtraFrameMs);
         if (KeyHit(162) || MouseHit(1) || JoyHit(0, 0)) alpha = 0.0f;

@@ -18,7 +18,7 @@ using namespace sfxgen;
 
 namespace {
 
-Effect effect_from(const std::string& text) {
+Effect parsed_effect(const std::string& text) {
     return parse_effect(parse_key_value(text, "t/e.sfx"));
 }
 
@@ -38,7 +38,7 @@ Pcm mono(std::vector<float> s) {
 
 TEST(EffectRender, FollowsEnvelopeAndPitchAndIsRepeatable) {
     const Effect e =
-        effect_from("[layer]\nwave = sine\nfreq = 200\nslide = 2\nsustain = 0.5\ndecay = 0.5\n");
+        parsed_effect("[layer]\nwave = sine\nfreq = 200\nslide = 2\nsustain = 0.5\ndecay = 0.5\n");
     const auto a = render_effect(e);
     EXPECT_EQ(a, render_effect(e));
     EXPECT_NEAR(static_cast<double>(a.size()) / kSampleRate, 1.0, 0.001);
@@ -53,9 +53,9 @@ TEST(EffectRender, FollowsEnvelopeAndPitchAndIsRepeatable) {
 
 TEST(EffectRender, NoiseDependsOnSeedOnly) {
     const char* text = "[layer]\nwave = noise\nfreq = 3000\nsustain = 0.1\ndecay = 0\n";
-    const auto a = render_effect(effect_from(text));
-    EXPECT_EQ(a, render_effect(effect_from(text)));
-    EXPECT_NE(a, render_effect(effect_from(std::string("seed = 7\n") + text)));
+    const auto a = render_effect(parsed_effect(text));
+    EXPECT_EQ(a, render_effect(parsed_effect(text)));
+    EXPECT_NE(a, render_effect(parsed_effect(std::string("seed = 7\n") + text)));
 }
 
 TEST(Levels, MeasuresAndFitsUnderTheCeiling) {
@@ -72,7 +72,7 @@ TEST(Levels, MeasuresAndFitsUnderTheCeiling) {
 
 TEST(Vorbis, SameBytesEveryTimeAndExactLength) {
     Pcm pcm = mono(render_effect(
-        effect_from("[layer]\nwave = square\nfreq = 440\nsustain = 0.2\ndecay = 0.1\n")));
+        parsed_effect("[layer]\nwave = square\nfreq = 440\nsustain = 0.2\ndecay = 0.1\n")));
     apply_gain(pcm, 0.5);
     const auto a = encode_ogg(pcm, 0.4f, "t");
     EXPECT_EQ(a, encode_ogg(pcm, 0.4f, "t"));
