@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "replay/byte_io.h"
 #include "replay/input_reads.h"
+#include "replay/walkthrough_replay.h"
 
 namespace {
 
@@ -153,6 +154,7 @@ bool read_replay_file(const std::string& path, ReplayRecord& r, std::string& why
         why = "cannot be read";
         return false;
     }
+    if (is_walkthrough_text(bytes)) return decode_walkthrough(bytes, r, why);
     return decode_replay(bytes, r, why);
 }
 

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "options/assist.h"
+#include "platform/backend.h"
 
 // Raised only when a change of the game's rules makes old games play differently.
 constexpr int kReplayRulesVersion = 1;
@@ -40,6 +42,9 @@ struct ReplayRecord {
     std::string input;
     // The state's checksum after every 60th frame, then after the last frame.
     std::vector<uint32_t> checksums;
+    // A walkthrough read as a replay: its script in place of the input reads, and no checksums
+    // (null for a recorded game).
+    std::shared_ptr<const std::vector<InputEvent>> walkthrough;
 };
 
 std::string encode_replay(const ReplayRecord& replay);
@@ -48,7 +53,8 @@ std::string encode_replay(const ReplayRecord& replay);
 // checked by the player, against those in force); otherwise false and one line in `why`.
 bool decode_replay(const std::string& bytes, ReplayRecord& replay, std::string& why);
 
-// Reads and decodes a file; a file that cannot be read says so in `why`.
+// Reads and decodes a file, a recorded game's or a walkthrough's; a file that cannot be read
+// says so in `why`.
 bool read_replay_file(const std::string& path, ReplayRecord& replay, std::string& why);
 
 // "1.1 to 2.3"

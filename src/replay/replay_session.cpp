@@ -17,6 +17,7 @@
 #include "platform/options.h"
 #include "platform/platform.h"
 #include "platform/player_choices.h"
+#include "replay/areas_reached.h"
 #include "replay/game_state_bytes.h"
 #include "replay/input_reads.h"
 #include "replay/playback_snapshots.h"
@@ -42,6 +43,10 @@ struct Session {
     ReplayRecord record;
     uint64_t reads = 0;
     uint32_t last_checksum = 0;
+    // The game's own areas the hero stood in during the game recorded (a pack's are not kept).
+    std::string areas_file;
+    bool areas_counted = false;
+    AreasReached areas;
     // Playback
     ReplayRecord replay;
     InputReadPlayer player;
@@ -122,6 +127,7 @@ int32_t tap_read(TapRead what, int argument, int32_t live) {
 
 void note_reached() {
     const player_tag& p = player[game.curplayer == 1 ? 1 : 0];
+    if (s.areas_counted) s.areas.insert(p.level * 10 + p.area);
     if (p.level * 10 + p.area > s.record.reached_level * 10 + s.record.reached_area) {
         s.record.reached_level = p.level;
         s.record.reached_area = p.area;
@@ -180,10 +186,16 @@ void check_frame() {
     }
     if (s.mode != Mode::kPlaying || s.state != PlaybackState::kPlaying) return;
     ++s.frames;
+    s.player.frame_presented();
     note_area_start();
     const bool periodic = s.frames % kStateChecksumFrames == 0;
     const bool last = s.frames >= s.replay.frames;
     if (!periodic && !last) return;
+    // A walkthrough has no checksums: its test in the runner proves where it ends.
+    if (s.replay.walkthrough) {
+        if (last) s.state = PlaybackState::kFinished;
+        return;
+    }
     const uint32_t now = play_state_checksum();
     if (periodic &&
         now != s.replay.checksums[static_cast<size_t>(s.frames / kStateChecksumFrames - 1)]) {
@@ -349,10 +361,20 @@ bool tap_answering() {
     return s.mode == Mode::kPlaying && s.standing_aside == 0;
 }
 
+void tap_flushed(bool keys) {
+    if (s.mode == Mode::kPlaying && s.standing_aside == 0) s.player.flushed(keys);
+}
+
+void tap_mouse_moved(int x, int y) {
+    if (s.mode == Mode::kPlaying && s.standing_aside == 0) s.player.mouse_moved(x, y);
+}
+
 void set_tap() {
     InputTap tap;
     tap.read = tap_read;
     tap.frame = tap_frame;
+    tap.flushed = tap_flushed;
+    tap.mouse_moved = tap_mouse_moved;
     tap.answering = tap_answering;
     SetInputTap(tap);
 }
@@ -380,6 +402,8 @@ void start_recording() {
     r.random_state = RndState();
     r.start_records = start_records();
     s.last_checksum = play_state_checksum();
+    s.areas_counted = !s.areas_file.empty() && r.pack_id.empty();
+    s.areas.clear();
     set_tap();
 }
 
@@ -387,7 +411,8 @@ void start_playback_here() {
     restore_start_records(s.replay.start_records);
     set_assist_in_force(s.replay.assist);
     SetRndState(s.replay.random_state);
-    s.player = InputReadPlayer(&s.replay.input);
+    s.player = s.replay.walkthrough ? InputReadPlayer(ScriptedDevices(s.replay.walkthrough))
+                                    : InputReadPlayer(&s.replay.input);
     s.frames = 0;
     s.snapshots.clear();
     s.seek_pending = false;
@@ -493,6 +518,13 @@ void write_recording(const ReplayRecord& r) {
         std::fprintf(stderr, "varnoth: the replay is not kept: %s\n", why.c_str());
 }
 
+void keep_areas_reached() {
+    if (!s.areas_counted || s.areas.empty()) return;
+    s.areas_counted = false;
+    if (!add_areas_reached(s.areas_file, s.areas))
+        std::fprintf(stderr, "varnoth: cannot write %s\n", s.areas_file.c_str());
+}
+
 void at_exit() {
     finish_recording();
 }
@@ -519,6 +551,10 @@ void record_games_to_folder(const std::string& folder) {
     need_exit_handler();
 }
 
+void keep_areas_reached_in(const std::string& path) {
+    s.areas_file = path;
+}
+
 void set_replay_recording_barred(bool (*barred)()) {
     s.barred = barred;
 }
@@ -540,9 +576,15 @@ void finish_recording() {
     s.mode = Mode::kIdle;
     SetInputTap(InputTap{});
     write_recording(r);
+    keep_areas_reached();
 }
 
 bool replay_maps_match(const ReplayRecord& replay, std::string& why) {
+    if (replay.walkthrough) {
+        if (pack_in_force_id().empty()) return true;
+        why = "a walkthrough plays on the game's own maps";
+        return false;
+    }
     if (replay.maps_hash == maps_in_force_hash()) return true;
     why = "recorded on other maps";
     if (!replay.pack_id.empty() && replay.pack_id != pack_in_force_id())
