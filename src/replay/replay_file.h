@@ -14,7 +14,7 @@
 // Raised only when a change of the game's rules makes old games play differently.
 constexpr int kReplayRulesVersion = 1;
 // The format this game writes, and the oldest format a file of it may be read as.
-constexpr int kReplayFormat = 1;
+constexpr int kReplayFormat = 2;
 constexpr int kReplayOldestReadable = 1;
 constexpr int kStateChecksumFrames = 60;
 
@@ -38,6 +38,9 @@ struct ReplayRecord {
     AssistSettings assist;
     int frames = 0;
     int32_t random_state = 0;  // the generator as the game began
+    // The frames at which the hero in play stood in another area than the frame before, in
+    // order (from format 2 on; an older file's are learnt as it plays).
+    std::vector<int> area_starts;
     std::string start_records;
     std::string input;
     // The state's checksum after every 60th frame, then after the last frame.

@@ -43,6 +43,7 @@ struct Session {
     ReplayRecord record;
     uint64_t reads = 0;
     uint32_t last_checksum = 0;
+    int recorded_area_key = 0;  // level * 10 + area of the hero in play at the frame before
     // The game's own areas the hero stood in during the game recorded (a pack's are not kept).
     std::string areas_file;
     bool areas_counted = false;
@@ -137,8 +138,8 @@ void note_reached() {
 void check_frame();
 void watched_frame();
 
-// The marks of the progress bar, learnt as the frames are played: a frame where the hero in
-// play stands in another area than the frame before.
+// The marks of the progress bar, the file's or else learnt as the frames are played: a frame
+// where the hero in play stands in another area than the frame before.
 void note_area_start() {
     const int key = hero().level * 10 + hero().area;
     if (key == s.area_key) return;
@@ -180,6 +181,12 @@ void check_frame() {
         if (s.frames == 1) {
             s.record.start_level = s.record.reached_level = player[0].level;
             s.record.start_area = s.record.reached_area = player[0].area;
+        }
+        // Where each area's play began, as the playback's progress bar marks it.
+        const int key = hero().level * 10 + hero().area;
+        if (key != s.recorded_area_key) {
+            s.recorded_area_key = key;
+            s.record.area_starts.push_back(s.frames);
         }
         note_reached();
         return;
@@ -337,15 +344,35 @@ void at_main_loop_boundary() {
     if (s.snapshots.due(s.frames)) s.snapshots.take(s.frames, s.player);
 }
 
+// The replay's game begins as it began: the game's start hook then starts the playback.
+void start_replay_game() {
+    s.mode = Mode::kStartingPlayback;
+    s.state = PlaybackState::kNone;
+    begin_game_at(s.replay.start_level, s.replay.start_area, s.replay.players);
+    if (s.replay.frames == 0) s.state = PlaybackState::kFinished;
+    if (!s.replay.from_menu) return;
+    // The rest of the title menu's frame in which the game began.
+    wait_while_jump_button_held();
+    game_tag::display();
+    Flip(-1);
+    suspend_handling();
+    if (KeyHit(27) == 0 && game.state != game_tag::kQuit) AppTerminate();
+}
+
 // Every screen has been left for a seek: the nearest earlier state comes back and the frames
 // up to the target run unseen. False when no seek was asked.
 bool resume_after_seek() {
     if (!s.seek_pending) return false;
     s.seek_pending = false;
     const PlaybackSnapshot* from = s.snapshots.at_or_before(s.seek_target);
-    if (from == nullptr) return false;
-    restore_snapshot(*from, s.player);
-    s.frames = from->frame;
+    if (from != nullptr) {
+        restore_snapshot(*from, s.player);
+        s.frames = from->frame;
+    } else {
+        // No state saved yet (the first is taken when the first announcement is over): the
+        // game begins again.
+        start_replay_game();
+    }
     s.state = PlaybackState::kPlaying;
     s.leave_asked = false;
     if (s.seek_target > s.frames + 1) {
@@ -402,6 +429,7 @@ void start_recording() {
     r.random_state = RndState();
     r.start_records = start_records();
     s.last_checksum = play_state_checksum();
+    s.recorded_area_key = 0;
     s.areas_counted = !s.areas_file.empty() && r.pack_id.empty();
     s.areas.clear();
     set_tap();
@@ -417,7 +445,8 @@ void start_playback_here() {
     s.snapshots.clear();
     s.seek_pending = false;
     s.fast_to = -1;
-    s.area_starts.clear();
+    // The file's marks of every area; an older file's are learnt as it plays.
+    s.area_starts = s.replay.area_starts;
     s.area_key = 0;
     s.state = PlaybackState::kPlaying;
     s.mode = Mode::kPlaying;
@@ -470,7 +499,7 @@ bool pause_wanted() {
     return a;
 }
 
-// How far the playback is, with a mark where each area began as far as it has been played.
+// How far the playback is, with a mark where each area of the replay begins.
 void draw_progress_bar() {
     constexpr float kLeft = 60, kWidth = 400, kTop = 449, kHeight = 4;
     const float total = static_cast<float>(std::max(1, s.replay.frames));
@@ -600,17 +629,7 @@ void begin_playback(const ReplayRecord& replay, bool back_to_title) {
     s.speed = kSpeedOne;
     s.leave_asked = false;
     s.window_closed = false;
-    s.mode = Mode::kStartingPlayback;
-    s.state = PlaybackState::kNone;
-    begin_game_at(replay.start_level, replay.start_area, replay.players);
-    if (replay.frames == 0) s.state = PlaybackState::kFinished;
-    if (!replay.from_menu) return;
-    // The rest of the title menu's frame in which the game began.
-    wait_while_jump_button_held();
-    game_tag::display();
-    Flip(-1);
-    suspend_handling();
-    if (KeyHit(27) == 0 && game.state != game_tag::kQuit) AppTerminate();
+    start_replay_game();
 }
 
 PlaybackState playback_state() {

@@ -54,6 +54,7 @@ bool decode_walkthrough(const std::string& text, ReplayRecord& replay, std::stri
     r.players = 1;
     r.frames = frames;
     r.random_state = kRunnerRandomState;
+    r.area_starts = {1};  // one area, played from the first frame
     r.walkthrough = std::move(events);
     replay = std::move(r);
     return true;

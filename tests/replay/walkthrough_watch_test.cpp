@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Watch how it's done": the areas a player reached kept in a file of their data folder, and
 // the list's walkthrough of each played by the replays' own playback to the end its test in the
-// runner reaches; keeping and deleting from the list with the pad and the mouse.
+// runner reaches; keeping and deleting from the list with the pad and the mouse; the progress
+// bar marking every area of a replay from its first frame.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "platform/input_tap.h"
+#include "platform/internal.h"
 #include "replay/areas_reached.h"
 #include "replay/replay_file.h"
 #include "replay/scripted_devices.h"
@@ -236,4 +238,35 @@ TEST(ReplayList, ThePadAndTheMouseKeepAndDeleteAsTheKeysDo) {
     EXPECT_FALSE(std::filesystem::exists(folder + names[2]));
     EXPECT_NE(slurp(after).find("\"game\":{\"state\":6,"), std::string::npos)
         << "the pad's B went back to the title, nothing was watched";
+}
+
+TEST(ReplayBar, EveryAreaIsMarkedFromTheFirstFrame) {
+    const std::string folder = scratch_folder("replay_bar") + "/";
+    const std::string record = folder + "to-1.2.vrp";
+    ASSERT_EQ(run_sim("--no-draw --start 1.1 --input " + kWalkthroughs + "1.1.txt --frames 1900" +
+                      " --record " + record),
+              0);
+    ReplayRecord r;
+    std::string why;
+    ASSERT_TRUE(read_replay_file(record, r, why)) << why;
+    ASSERT_EQ(r.area_starts.size(), 2u) << "1.1 from the first frame, then 1.2";
+    EXPECT_EQ(r.area_starts[0], 1);
+    EXPECT_GT(r.area_starts[1], 1618) << "after 1.1's cauldron";
+    // Watched, the picture of its 100th frame marks 1.2 already: the bar runs 400 pixels from
+    // x 60 under y 449, a mark stands out of it above.
+    const std::string shot = folder + "bar.png";
+    std::string err;
+    ASSERT_EQ(run_sim("--replay " + record + " --watch --frames 100 --shot 100:" + shot, &err), 0)
+        << err;
+    std::string png = slurp(shot);
+    int w = 0, h = 0;
+    std::vector<uint32_t> rgba;
+    ASSERT_TRUE(plat::decode_png(std::vector<uint8_t>(png.begin(), png.end()), w, h, rgba));
+    auto mark_at = [&](int x) {
+        const uint32_t p = rgba[static_cast<size_t>(447 * w + x)];
+        return (p & 0xff) == 255 && ((p >> 8) & 0xff) == 200 && ((p >> 16) & 0xff) == 0;
+    };
+    const int x = 60 + 400 * r.area_starts[1] / r.frames;
+    EXPECT_TRUE(mark_at(x - 1) || mark_at(x)) << "no mark for 1.2 at x " << x;
+    EXPECT_FALSE(mark_at(x - 40)) << "a mark where no area begins";
 }
