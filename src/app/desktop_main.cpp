@@ -57,7 +57,10 @@ int main(int argc, char** argv) {
     // Every game the player plays is kept; a folder that cannot be had is named when a game ends.
     const std::string replays = UserDataSubfolder("replays");
     record_games_to_folder(replays);
-    add_replay_list(replays);
+    const std::string data = UserDataFolder();
+    const std::string areas = data.empty() ? "" : data + "areas-reached.txt";
+    keep_areas_reached_in(areas);
+    add_replay_list(replays, areas);
     if (!replay_file.empty()) {
         start_up();
         after_logo();

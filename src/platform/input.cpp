@@ -280,6 +280,7 @@ void FlushKeys() {
     std::fill(std::begin(in.key_down), std::end(in.key_down), 0);
     std::fill(std::begin(in.key_hits), std::end(in.key_hits), 0);
     in.typed_length = 0;
+    if (g_tap.flushed) g_tap.flushed(true);
 }
 
 std::string TypedText() {
@@ -325,6 +326,7 @@ void FlushMouse() {
     std::fill(std::begin(in.mouse_down), std::end(in.mouse_down), 0);
     std::fill(std::begin(in.mouse_hits), std::end(in.mouse_hits), 0);
     in.wheel = 0;
+    if (g_tap.flushed) g_tap.flushed(false);
 }
 
 int JoyCount() {
@@ -373,6 +375,7 @@ bool AppTerminate() {
 void MoveMouse(int x, int y) {
     in.mouse_x = x;
     in.mouse_y = y;
+    if (g_tap.mouse_moved) g_tap.mouse_moved(x, y);
     if (plat::config().headless) return;
     int wx, wy;
     plat::picture_to_screen(x, y, wx, wy);

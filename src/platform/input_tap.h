@@ -28,6 +28,10 @@ struct InputTap {
     int32_t (*read)(TapRead what, int argument, int32_t live) = nullptr;
     // A frame was presented (its number as FrameNumber counts), before the runner hears of it.
     void (*frame)(int number) = nullptr;
+    // FlushKeys (keys true) or FlushMouse let go of everything: a playback's own devices too.
+    void (*flushed)(bool keys) = nullptr;
+    // The game put the mouse somewhere (MoveMouse), which a playback's own devices follow.
+    void (*mouse_moved)(int x, int y) = nullptr;
     // True while the tap answers for the devices: a headless wait is then not one that no
     // script can end, however long it lasts.
     bool (*answering)() = nullptr;

@@ -107,6 +107,7 @@ void InputReadPlayer::next_change() {
 }
 
 int32_t InputReadPlayer::read(int kind, int argument) {
+    if (scripted_) return script_.read(kind, argument);
     const uint32_t source = source_of(kind, argument);
     if (out_of_step_) return 0;
     if (have_change_ && unchanged_ == 0) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "replay/scripted_devices.h"
+
 // The reads' sources: those of platform/input_tap.h and these two answers of the options.
 constexpr int kReadPauseAnswer = 100;
 constexpr int kReadPauseWanted = 101;
@@ -28,12 +30,25 @@ class InputReadWriter {
 };
 
 // Plays the reads back. A read from another source than the recording's at that place means
-// the game went another way: out_of_step() says so from then on.
+// the game went another way: out_of_step() says so from then on. Given a walkthrough's script
+// instead, it answers as the runner's devices would, and one playback plays both.
 class InputReadPlayer {
   public:
     InputReadPlayer() = default;
     explicit InputReadPlayer(const std::string* bytes) : bytes_(bytes) { next_change(); }
+    explicit InputReadPlayer(ScriptedDevices script)
+        : script_(std::move(script)), scripted_(true) {}
     int32_t read(int kind, int argument);
+    // The game presented a frame, flushed the keys (or the mouse): a script's devices hear of it.
+    void frame_presented() {
+        if (scripted_) script_.frame_presented();
+    }
+    void flushed(bool keys) {
+        if (scripted_) script_.flushed(keys);
+    }
+    void mouse_moved(int x, int y) {
+        if (scripted_) script_.mouse_moved(x, y);
+    }
     bool out_of_step() const { return out_of_step_; }
     // True when the bytes held something that is not a change.
     bool damaged() const { return damaged_; }
@@ -56,6 +71,8 @@ class InputReadPlayer {
     int32_t change_value_ = 0;
     bool out_of_step_ = false;
     bool damaged_ = false;
+    ScriptedDevices script_;
+    bool scripted_ = false;
 };
 
 // True when the bytes are a whole list of changes (the reader checks a file with it).

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "replay/replay_file.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/platform.h"
 #include "replay/byte_io.h"
 #include "replay/input_reads.h"
+#include "replay/walkthrough_replay.h"
 
 namespace {
 
@@ -34,9 +36,16 @@ void write_header(ByteWriter& w, const ReplayRecord& r) {
     w.u8((r.assist.invincible ? 1u : 0u) | (r.assist.unlimited_lives ? 2u : 0u));
     w.u32(static_cast<uint32_t>(r.frames));
     w.i32(r.random_state);
+    w.varint(r.area_starts.size());
+    int before = 0;
+    for (int at : r.area_starts) {
+        w.varint(static_cast<uint64_t>(at - before));
+        before = at;
+    }
 }
 
-void read_header(ByteReader& h, ReplayRecord& r) {
+// False when the area marks do not fit the frames (the rest is checked by the caller).
+bool read_header(ByteReader& h, ReplayRecord& r) {
     r.game_version = h.text();
     r.rules = static_cast<int>(h.u16());
     r.maps_hash = h.u64();
@@ -58,6 +67,19 @@ void read_header(ByteReader& h, ReplayRecord& r) {
     r.assist.unlimited_lives = (assist & 2) != 0;
     r.frames = static_cast<int>(h.u32());
     r.random_state = h.i32();
+    r.area_starts.clear();
+    if (r.format < 2) return true;
+    // Each after the one before, none beyond the last frame.
+    const uint64_t count = h.varint();
+    if (count > static_cast<uint64_t>(r.frames) + 1) return false;
+    int64_t at = 0;
+    for (uint64_t i = 0; i < count && !h.ran_short(); ++i) {
+        const uint64_t step = h.varint();
+        at += static_cast<int64_t>(std::min<uint64_t>(step, 1u << 31));
+        if ((i > 0 && step == 0) || at > r.frames) return false;
+        r.area_starts.push_back(static_cast<int>(at));
+    }
+    return true;
 }
 
 }  // namespace
@@ -120,13 +142,14 @@ bool decode_replay(const std::string& bytes, ReplayRecord& r, std::string& why) 
     }
     // A newer format that can still be read as this one may have more in its header.
     ByteReader h(bytes, kLeadBytes, kLeadBytes + header_size);
-    read_header(h, r);
+    const bool marks_fit = read_header(h, r);
     ByteReader body(bytes, kLeadBytes + header_size, crc_at);
     r.start_records = body.text();
     r.input = body.text();
     const uint64_t checks = body.varint();
     const uint64_t expected = static_cast<uint64_t>(r.frames) / kStateChecksumFrames + 1;
-    if (h.ran_short() || body.ran_short() || checks != expected || r.players < 1 || r.players > 2) {
+    if (h.ran_short() || body.ran_short() || checks != expected || r.players < 1 || r.players > 2 ||
+        !marks_fit) {
         why = "damaged (its parts do not fit together)";
         return false;
     }
@@ -153,6 +176,7 @@ bool read_replay_file(const std::string& path, ReplayRecord& r, std::string& why
         why = "cannot be read";
         return false;
     }
+    if (is_walkthrough_text(bytes)) return decode_walkthrough(bytes, r, why);
     return decode_replay(bytes, r, why);
 }
 

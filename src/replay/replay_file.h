@@ -4,15 +4,17 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "options/assist.h"
+#include "platform/backend.h"
 
 // Raised only when a change of the game's rules makes old games play differently.
 constexpr int kReplayRulesVersion = 1;
 // The format this game writes, and the oldest format a file of it may be read as.
-constexpr int kReplayFormat = 1;
+constexpr int kReplayFormat = 2;
 constexpr int kReplayOldestReadable = 1;
 constexpr int kStateChecksumFrames = 60;
 
@@ -36,10 +38,16 @@ struct ReplayRecord {
     AssistSettings assist;
     int frames = 0;
     int32_t random_state = 0;  // the generator as the game began
+    // The frames at which the hero in play stood in another area than the frame before, in
+    // order (from format 2 on; an older file's are learnt as it plays).
+    std::vector<int> area_starts;
     std::string start_records;
     std::string input;
     // The state's checksum after every 60th frame, then after the last frame.
     std::vector<uint32_t> checksums;
+    // A walkthrough read as a replay: its script in place of the input reads, and no checksums
+    // (null for a recorded game).
+    std::shared_ptr<const std::vector<InputEvent>> walkthrough;
 };
 
 std::string encode_replay(const ReplayRecord& replay);
@@ -48,7 +56,8 @@ std::string encode_replay(const ReplayRecord& replay);
 // checked by the player, against those in force); otherwise false and one line in `why`.
 bool decode_replay(const std::string& bytes, ReplayRecord& replay, std::string& why);
 
-// Reads and decodes a file; a file that cannot be read says so in `why`.
+// Reads and decodes a file, a recorded game's or a walkthrough's; a file that cannot be read
+// says so in `why`.
 bool read_replay_file(const std::string& path, ReplayRecord& replay, std::string& why);
 
 // "1.1 to 2.3"

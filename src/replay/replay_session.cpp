@@ -17,6 +17,7 @@
 #include "platform/options.h"
 #include "platform/platform.h"
 #include "platform/player_choices.h"
+#include "replay/areas_reached.h"
 #include "replay/game_state_bytes.h"
 #include "replay/input_reads.h"
 #include "replay/playback_snapshots.h"
@@ -42,6 +43,11 @@ struct Session {
     ReplayRecord record;
     uint64_t reads = 0;
     uint32_t last_checksum = 0;
+    int recorded_area_key = 0;  // level * 10 + area of the hero in play at the frame before
+    // The game's own areas the hero stood in during the game recorded (a pack's are not kept).
+    std::string areas_file;
+    bool areas_counted = false;
+    AreasReached areas;
     // Playback
     ReplayRecord replay;
     InputReadPlayer player;
@@ -122,6 +128,7 @@ int32_t tap_read(TapRead what, int argument, int32_t live) {
 
 void note_reached() {
     const player_tag& p = player[game.curplayer == 1 ? 1 : 0];
+    if (s.areas_counted) s.areas.insert(p.level * 10 + p.area);
     if (p.level * 10 + p.area > s.record.reached_level * 10 + s.record.reached_area) {
         s.record.reached_level = p.level;
         s.record.reached_area = p.area;
@@ -131,8 +138,8 @@ void note_reached() {
 void check_frame();
 void watched_frame();
 
-// The marks of the progress bar, learnt as the frames are played: a frame where the hero in
-// play stands in another area than the frame before.
+// The marks of the progress bar, the file's or else learnt as the frames are played: a frame
+// where the hero in play stands in another area than the frame before.
 void note_area_start() {
     const int key = hero().level * 10 + hero().area;
     if (key == s.area_key) return;
@@ -175,15 +182,27 @@ void check_frame() {
             s.record.start_level = s.record.reached_level = player[0].level;
             s.record.start_area = s.record.reached_area = player[0].area;
         }
+        // Where each area's play began, as the playback's progress bar marks it.
+        const int key = hero().level * 10 + hero().area;
+        if (key != s.recorded_area_key) {
+            s.recorded_area_key = key;
+            s.record.area_starts.push_back(s.frames);
+        }
         note_reached();
         return;
     }
     if (s.mode != Mode::kPlaying || s.state != PlaybackState::kPlaying) return;
     ++s.frames;
+    s.player.frame_presented();
     note_area_start();
     const bool periodic = s.frames % kStateChecksumFrames == 0;
     const bool last = s.frames >= s.replay.frames;
     if (!periodic && !last) return;
+    // A walkthrough has no checksums: its test in the runner proves where it ends.
+    if (s.replay.walkthrough) {
+        if (last) s.state = PlaybackState::kFinished;
+        return;
+    }
     const uint32_t now = play_state_checksum();
     if (periodic &&
         now != s.replay.checksums[static_cast<size_t>(s.frames / kStateChecksumFrames - 1)]) {
@@ -321,15 +340,35 @@ void at_main_loop_boundary() {
     if (s.snapshots.due(s.frames)) s.snapshots.take(s.frames, s.player);
 }
 
+// The replay's game begins as it began: the game's start hook then starts the playback.
+void start_replay_game() {
+    s.mode = Mode::kStartingPlayback;
+    s.state = PlaybackState::kNone;
+    begin_game_at(s.replay.start_level, s.replay.start_area, s.replay.players);
+    if (s.replay.frames == 0) s.state = PlaybackState::kFinished;
+    if (!s.replay.from_menu) return;
+    // The rest of the title menu's frame in which the game began.
+    wait_while_jump_button_held();
+    game_tag::display();
+    Flip(-1);
+    suspend_handling();
+    if (KeyHit(27) == 0 && game.state != game_tag::kQuit) AppTerminate();
+}
+
 // Every screen has been left for a seek: the nearest earlier state comes back and the frames
 // up to the target run unseen. False when no seek was asked.
 bool resume_after_seek() {
     if (!s.seek_pending) return false;
     s.seek_pending = false;
     const PlaybackSnapshot* from = s.snapshots.at_or_before(s.seek_target);
-    if (from == nullptr) return false;
-    restore_snapshot(*from, s.player);
-    s.frames = from->frame;
+    if (from != nullptr) {
+        restore_snapshot(*from, s.player);
+        s.frames = from->frame;
+    } else {
+        // No state saved yet (the first is taken when the first announcement is over): the
+        // game begins again.
+        start_replay_game();
+    }
     s.state = PlaybackState::kPlaying;
     s.leave_asked = false;
     if (s.seek_target > s.frames + 1) {
@@ -345,10 +384,20 @@ bool tap_answering() {
     return s.mode == Mode::kPlaying && s.standing_aside == 0;
 }
 
+void tap_flushed(bool keys) {
+    if (s.mode == Mode::kPlaying && s.standing_aside == 0) s.player.flushed(keys);
+}
+
+void tap_mouse_moved(int x, int y) {
+    if (s.mode == Mode::kPlaying && s.standing_aside == 0) s.player.mouse_moved(x, y);
+}
+
 void set_tap() {
     InputTap tap;
     tap.read = tap_read;
     tap.frame = tap_frame;
+    tap.flushed = tap_flushed;
+    tap.mouse_moved = tap_mouse_moved;
     tap.answering = tap_answering;
     SetInputTap(tap);
 }
@@ -376,6 +425,9 @@ void start_recording() {
     r.random_state = RndState();
     r.start_records = start_records();
     s.last_checksum = play_state_checksum();
+    s.recorded_area_key = 0;
+    s.areas_counted = !s.areas_file.empty() && r.pack_id.empty();
+    s.areas.clear();
     set_tap();
 }
 
@@ -383,12 +435,14 @@ void start_playback_here() {
     restore_start_records(s.replay.start_records);
     set_assist_in_force(s.replay.assist);
     SetRndState(s.replay.random_state);
-    s.player = InputReadPlayer(&s.replay.input);
+    s.player = s.replay.walkthrough ? InputReadPlayer(ScriptedDevices(s.replay.walkthrough))
+                                    : InputReadPlayer(&s.replay.input);
     s.frames = 0;
     s.snapshots.clear();
     s.seek_pending = false;
     s.fast_to = -1;
-    s.area_starts.clear();
+    // The file's marks of every area; an older file's are learnt as it plays.
+    s.area_starts = s.replay.area_starts;
     s.area_key = 0;
     s.state = PlaybackState::kPlaying;
     s.mode = Mode::kPlaying;
@@ -441,7 +495,7 @@ bool pause_wanted() {
     return a;
 }
 
-// How far the playback is, with a mark where each area began as far as it has been played.
+// How far the playback is, with a mark where each area of the replay begins.
 void draw_progress_bar() {
     constexpr float kLeft = 60, kWidth = 400, kTop = 449, kHeight = 4;
     const float total = static_cast<float>(std::max(1, s.replay.frames));
@@ -489,6 +543,13 @@ void write_recording(const ReplayRecord& r) {
         std::fprintf(stderr, "varnoth: the replay is not kept: %s\n", why.c_str());
 }
 
+void keep_areas_reached() {
+    if (!s.areas_counted || s.areas.empty()) return;
+    s.areas_counted = false;
+    if (!add_areas_reached(s.areas_file, s.areas))
+        std::fprintf(stderr, "varnoth: cannot write %s\n", s.areas_file.c_str());
+}
+
 void at_exit() {
     finish_recording();
 }
@@ -515,6 +576,10 @@ void record_games_to_folder(const std::string& folder) {
     need_exit_handler();
 }
 
+void keep_areas_reached_in(const std::string& path) {
+    s.areas_file = path;
+}
+
 void set_replay_recording_barred(bool (*barred)()) {
     s.barred = barred;
 }
@@ -536,9 +601,15 @@ void finish_recording() {
     s.mode = Mode::kIdle;
     SetInputTap(InputTap{});
     write_recording(r);
+    keep_areas_reached();
 }
 
 bool replay_maps_match(const ReplayRecord& replay, std::string& why) {
+    if (replay.walkthrough) {
+        if (pack_in_force_id().empty()) return true;
+        why = "a walkthrough plays on the game's own maps";
+        return false;
+    }
     if (replay.maps_hash == maps_in_force_hash()) return true;
     why = "recorded on other maps";
     if (!replay.pack_id.empty() && replay.pack_id != pack_in_force_id())
@@ -554,17 +625,7 @@ void begin_playback(const ReplayRecord& replay, bool back_to_title) {
     s.speed = kSpeedOne;
     s.leave_asked = false;
     s.window_closed = false;
-    s.mode = Mode::kStartingPlayback;
-    s.state = PlaybackState::kNone;
-    begin_game_at(replay.start_level, replay.start_area, replay.players);
-    if (replay.frames == 0) s.state = PlaybackState::kFinished;
-    if (!replay.from_menu) return;
-    // The rest of the title menu's frame in which the game began.
-    wait_while_jump_button_held();
-    game_tag::display();
-    Flip(-1);
-    suspend_handling();
-    if (KeyHit(27) == 0 && game.state != game_tag::kQuit) AppTerminate();
+    start_replay_game();
 }
 
 PlaybackState playback_state() {

@@ -38,6 +38,7 @@ struct Options {
     bool no_draw = false;
     std::string record, replay;
     std::string replays_folder;  // --replays DIR: the title's Tab list shows DIR
+    std::string areas;           // --areas FILE: the areas reached, kept and offered by the list
     std::string end_dump;        // --dump end:PATH
     bool edit = false;
     EditRequest edit_request;
@@ -53,7 +54,8 @@ struct Options {
         "varnoth-sim: %s\n"
         "usage: varnoth-sim [--frames N] [--input FILE] [--shot FRAME:PATH]... "
         "[--dump FRAME:PATH]... [--seed N] [--start L.A[:P]] [--data DIR] [--settings FILE] "
-        "[--pack DIR] [--no-draw] [--record FILE] [--replay FILE] [--replays DIR] [--dump "
+        "[--pack DIR] [--no-draw] [--record FILE] [--replay FILE] [--replays DIR] [--areas FILE] "
+        "[--dump "
         "end:PATH] [--watch] [--seek A:B]... [--edit DIR [L.A]]\n",
         why.c_str());
     std::exit(2);
@@ -102,6 +104,8 @@ Options parse(int argc, char** argv) {
             o.replay = next();
         else if (a == "--replays")
             o.replays_folder = next();
+        else if (a == "--areas")
+            o.areas = next();
         else if (a == "--watch")
             o.watch = true;
         else if (a == "--seek") {
@@ -239,10 +243,12 @@ int main(int argc, char** argv) {
     install_addons();
     if (!o.pack.empty()) start_with_pack(o.pack, "");
     if (!o.record.empty()) record_games_to_file(AbsolutePath(o.record));
+    const std::string areas = o.areas.empty() ? "" : AbsolutePath(o.areas);
+    keep_areas_reached_in(areas);
     if (!o.replays_folder.empty()) {
         std::string folder = AbsolutePath(o.replays_folder);
         if (folder.back() != '/') folder += '/';
-        add_replay_list(folder);
+        add_replay_list(folder, areas);
     }
 
     if (!o.replay.empty()) {

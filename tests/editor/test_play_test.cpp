@@ -68,10 +68,12 @@ TEST(TestPlay, FromAColumnThroughTheRealPlayLoopAndBackToTheEditor) {
                               std::to_string(returned) + ":" + back + " --dump " +
                               std::to_string(after_death) + ":" + died;
     // Asked to record games, the runner still records no test play: it is not a game played.
-    const std::string replay = pack + "/test-play.vrp";
-    ASSERT_EQ(editor_test::run_editor(pack, "1.1", s, s.frame() + 2, dumps + " --record " + replay),
+    const std::string replay = pack + "/test-play.vrp", areas = pack + "/areas-reached.txt";
+    ASSERT_EQ(editor_test::run_editor(pack, "1.1", s, s.frame() + 2,
+                                      dumps + " --record " + replay + " --areas " + areas),
               0);
     EXPECT_FALSE(std::ifstream(replay).good()) << "a test play was recorded";
+    EXPECT_FALSE(std::ifstream(areas).good()) << "a test play reached an area";
 
     const std::string b = slurp(before), p = slurp(playing), r = slurp(back), d = slurp(died);
     EXPECT_EQ(dumped(p, "state", after(p, "game")), 1) << "in play";

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/input_tap.h"
+#include "replay/byte_io.h"
 #include "replay/input_reads.h"
 #include "replay/replay_file.h"
 #include "replay/replay_folder.h"
@@ -82,6 +83,7 @@ TEST(ReplayCodec, AFileReadsBackAsWritten) {
     w.read(1, 2, 1);
     r.input = w.bytes();
     r.checksums = {1, 2, 3};
+    r.area_starts = {1, 60, 125};
     ReplayRecord back;
     std::string why;
     ASSERT_TRUE(decode_replay(encode_replay(r), back, why)) << why;
@@ -96,6 +98,23 @@ TEST(ReplayCodec, AFileReadsBackAsWritten) {
     EXPECT_EQ(back.random_state, -5);
     EXPECT_EQ(back.start_records, r.start_records);
     EXPECT_EQ(back.checksums, r.checksums);
+    EXPECT_EQ(back.area_starts, r.area_starts);
+    // A file of format 1 (its header ends before the marks) is read as ever, without marks.
+    std::string old = encode_replay(r);
+    old[4] = 1, old[6] = 1;
+    ByteWriter crc;
+    crc.u32(crc32_of(old, 0, old.size() - 4));
+    old.replace(old.size() - 4, 4, crc.out());
+    ASSERT_TRUE(decode_replay(old, back, why)) << why;
+    EXPECT_TRUE(back.area_starts.empty());
+    EXPECT_EQ(back.random_state, -5);
+    // Marks out of order or beyond the last frame are damage.
+    for (const std::vector<int>& bad : {std::vector<int>{1, 60, 60}, std::vector<int>{1, 126}}) {
+        r.area_starts = bad;
+        EXPECT_FALSE(decode_replay(encode_replay(r), back, why));
+        EXPECT_NE(why.find("damaged"), std::string::npos) << why;
+    }
+    r.area_starts.clear();
     r.checksums = {1, 2};  // 125 frames have two checksums after the 60th frames and one last
     EXPECT_FALSE(decode_replay(encode_replay(r), back, why));
     EXPECT_NE(why.find("damaged"), std::string::npos) << why;

@@ -83,7 +83,7 @@ TEST(ReplayRefusal, EachBadFileIsRefusedWithItsOwnLineBeforeAnythingPlays) {
         {"short", good.substr(0, good.size() - 9), "cut short"},
         {"tiny", good.substr(0, 3), "cut short"},
         {"flipped", flipped, "damaged"},
-        {"newer", newer, "made by a newer version of the game (format 3; this game reads up to 1)"},
+        {"newer", newer, "made by a newer version of the game (format 3; this game reads up to 2)"},
         {"rules", encode_replay(other_rules), "recorded under other rules (rules 2;"},
         {"magic", "VRPX" + good.substr(4), "not a replay"},
     };

@@ -170,6 +170,9 @@ TEST(ReplayRun, SeekingForwardAndBackLandsOnTheStatesOfPlayingThrough) {
         // Area 1.1 walked, its end, the next area's announcement and its first minute.
         {"seek_walk", "--start 1.1 --input " + kWalkthroughs + "1.1.txt", 5000,
          "--seek 3000:100 --seek 2000:4500 --seek 4700:1700 --seek 4000:2600 --seek 4990:4999"},
+        // Forward from the first announcement, before any state was saved.
+        {"seek_early", "--start 1.1 --input " + kWalkthroughs + "1.1.txt", 2400,
+         "--seek 60:1900 --seek 2300:30"},
         // Player 1 dies at the first spider and the turn passes: seeks into the death.
         {"seek_two", "--start 1.1:2 --input " + script("seek_two", "294 press right\n"), 900,
          "--seek 800:330 --seek 500:10 --seek 100:620 --seek 700:360"},
