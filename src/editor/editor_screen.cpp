@@ -7,10 +7,12 @@
 #include "editor/area_files.h"
 #include "editor/editor.h"
 #include "editor/editor_view.h"
+#include "editor/own_copy.h"
 #include "editor/pack_form.h"
 #include "editor/palette.h"
 #include "editor/source_text.h"
 #include "editor/test_play.h"
+#include "editor/watch_run.h"
 #include "map_binary.h"
 #include "map_source.h"
 #include "packs/game_sources.h"
@@ -90,6 +92,15 @@ void save(Session& s) {
     if (!write_source_text(s.edit.grid(), s.level, s.area, s.source_text, game_legend(), text,
                            why) ||
         !save_area_source(s.folder, s.level, s.area, text, why)) {
+        s.copy_to = own_copy_folder(s.folder);
+        if (!s.copy_to.empty()) {
+            // Asked on top of the leave question, if that was the one asked.
+            s.copy_interrupted = s.question;
+            s.question = Question::kCopyPack;
+            std::fprintf(stderr, "varnoth: not saved: %s; a copy in %s is offered\n", why.c_str(),
+                         s.copy_to.c_str());
+            return;
+        }
         say(s, "NOT SAVED: " + why + ". The work on screen is kept.");
         s.message_frames = kFailureFrames;
         std::fprintf(stderr, "varnoth: not saved: %s\n", why.c_str());
@@ -109,9 +120,40 @@ void leave_asked(Session& s, Question q) {
     }
 }
 
+// Yes: the pack is copied, the editor goes on with the copy, and the save is made there.
+void answer_copy(Session& s) {
+    const Question interrupted = s.copy_interrupted;
+    if (KeyHit('Y')) {
+        s.question = Question::kNone;
+        std::string why;
+        if (!copy_pack(s.folder, s.copy_to, why)) {
+            say(s, "NOT COPIED: " + why + ". Nothing was saved; the work on screen is kept.");
+            s.message_frames = kFailureFrames;
+            std::fprintf(stderr, "varnoth: not copied: %s\n", why.c_str());
+            return;
+        }
+        std::fprintf(stderr, "varnoth: copied the pack %s to %s\n", s.folder.c_str(),
+                     s.copy_to.c_str());
+        s.folder = s.copy_to;
+        save(s);
+        if (s.edit.unsaved()) return;
+        say(s, "Copied the pack to " + s.folder + " and saved there: editing the copy");
+        s.message_frames = kFailureFrames;
+        if (interrupted == Question::kLeave || interrupted == Question::kQuit) {
+            s.leave = true;
+            s.quit = interrupted == Question::kQuit;
+        }
+    } else if (KeyHit('N') || KeyHit(kKeyEscape)) {
+        s.question = Question::kNone;
+        say(s, "Not saved: the pack's folder cannot be written. The work on screen is kept.");
+        s.message_frames = kFailureFrames;
+    }
+}
+
 void answer_question(Session& s) {
     if (KeyHit('S')) {
         save(s);
+        if (s.question == Question::kCopyPack) return;
         if (!s.edit.unsaved()) {
             s.leave = true;
             s.quit = s.question == Question::kQuit;
@@ -138,8 +180,8 @@ void start_or_cancel_check(Session& s) {
     AreaCheckRequest request;
     request.level = s.level;
     request.area = s.area;
-    const std::vector<unsigned char> bytes = mapc::map_bytes(s.edit.grid());
-    request.compiled_map.assign(bytes.begin(), bytes.end());
+    s.checked_map = mapc::map_bytes(s.edit.grid());
+    request.compiled_map.assign(s.checked_map.begin(), s.checked_map.end());
     if (const char* budget = std::getenv("VARNOTH_EDITOR_CHECK_BUDGET"))
         request.branch_budget = std::atoi(budget);
     s.check_answered = false;
@@ -160,9 +202,35 @@ void poll_check(Session& s) {
     if (s.check_result.outcome == AreaCheckResult::Outcome::kRunning) return;
     s.checking = false;
     s.check_answered = true;
-    say(s, s.check_result.message);
+    const bool watchable = s.check_result.outcome == AreaCheckResult::Outcome::kWon &&
+                           !s.check_result.recording.empty();
+    say(s, s.check_result.message + (watchable ? " - W watches the bot's run" : ""));
     std::fprintf(stderr, "varnoth: check of area %d.%d: %s\n", s.level, s.area,
                  s.check_result.message.c_str());
+}
+
+// The run is shown on the area as it was checked; one changed since would not be the area the
+// run was found on.
+void watch_run(Session& s) {
+    const bool won = s.check_answered && s.check_result.outcome == AreaCheckResult::Outcome::kWon;
+    if (s.checking) {
+        say(s, "The check is still looking for a way (C cancels it)");
+    } else if (!won) {
+        say(s, s.check_answered ? "The check found no run to watch"
+                                : "No run to watch yet: C checks whether the area can be won");
+    } else if (s.check_result.recording.empty()) {
+        say(s, "The bot's run could not be recorded: C checks the area again");
+    } else if (mapc::map_bytes(s.edit.grid()) != s.checked_map) {
+        say(s, "The area has changed since the check: C checks it again");
+    } else {
+        HideMouse();
+        const TestPlayEnd end =
+            watch_check_run(s.check_result.recording, s.checked_map, s.level, s.area);
+        ShowMouse();
+        say(s, end.message);
+        std::fprintf(stderr, "varnoth: %s\n", end.message.c_str());
+        if (end.quit) s.quit = s.leave = true;
+    }
 }
 
 // The cells a drag passed between two frames, so that a fast stroke leaves no gaps.
@@ -293,7 +361,7 @@ void keys(Session& s) {
 
     // Letters are read every frame, so that one pressed with Control is not seen again later.
     const bool z = key('Z'), y = key('Y'), sk = key('S'), ck = key('C'), v = key('V'), x = key('X'),
-               f = key('F'), g = key('G'), l = key('L'), p = key('P'), i = key('I');
+               f = key('F'), g = key('G'), l = key('L'), p = key('P'), i = key('I'), w = key('W');
     if (c) {
         if (z) say(s, s.edit.undo() ? "Undone" : "Nothing to undo");
         if (y) say(s, s.edit.redo() ? "Redone" : "Nothing to redo");
@@ -327,6 +395,7 @@ void keys(Session& s) {
     if (f && s.has_selection) s.edit.fill(s.selection, chosen(s).paint);
     if (KeyHit(kKeyDelete) && s.has_selection) s.edit.clear_rect(s.selection);
     if (ck) start_or_cancel_check(s);
+    if (w) watch_run(s);
     if (i) run_pack_form(s);
     if (p) {
         int col = 0, row = 0;
@@ -373,6 +442,8 @@ bool run_session(Session& s) {
         if (AppTerminate()) leave_asked(s, Question::kQuit);
         if (s.question == Question::kLeave || s.question == Question::kQuit)
             answer_question(s);
+        else if (s.question == Question::kCopyPack)
+            answer_copy(s);
         else
             keys(s), mouse(s);
         refresh_marks(s);

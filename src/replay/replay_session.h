@@ -13,6 +13,9 @@
 // chosen nothing is recorded.
 void record_games_to_file(const std::string& path);
 void record_games_to_folder(const std::string& folder);
+// Games from now on are recorded and kept in memory only, for recording_so_far(): a check's
+// winning run, recorded for the game that asked for it.
+void record_games_in_memory();
 // While `barred` answers true, a game that starts is not recorded (the editor's test play).
 void set_replay_recording_barred(bool (*barred)());
 // Ends the recording under way and writes it; nothing when none is. The program's exit and the
