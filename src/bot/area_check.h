@@ -34,7 +34,8 @@ struct AreaCheckResult {
     int play_frames = 0;  // kWon: frames of play from the start to the cauldron
     std::string replay;   // kWon: the winning run, in the walkthroughs' format
     // kWon: the same run as a recorded game (a .vrp file's bytes), which the game that asked
-    // can watch from wherever it is; empty when it could not be recorded.
+    // can watch from wherever it is. Made by the check's child process (check_area alone
+    // leaves it empty); empty too when the run could not be recorded.
     std::string recording;
     // Cells holding tokens and blocks that the winning run (or the best run) never reached.
     std::vector<AreaCheckCell> unreached;

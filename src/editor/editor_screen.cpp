@@ -229,7 +229,8 @@ void watch_run(Session& s) {
         ShowMouse();
         say(s, end.message);
         std::fprintf(stderr, "varnoth: %s\n", end.message.c_str());
-        if (end.quit) s.quit = s.leave = true;
+        // Closing the window while playing asks about unsaved work like closing it here.
+        if (end.quit) leave_asked(s, Question::kQuit);
     }
 }
 
@@ -404,7 +405,7 @@ void keys(Session& s) {
         const TestPlayEnd end = run_test_play(s.edit.grid(), s.level, s.area, col, row);
         ShowMouse();
         say(s, end.message);
-        if (end.quit) s.quit = s.leave = true;
+        if (end.quit) leave_asked(s, Question::kQuit);
     }
 }
 
