@@ -180,7 +180,8 @@ void start_or_cancel_check(Session& s) {
     AreaCheckRequest request;
     request.level = s.level;
     request.area = s.area;
-    s.checked_map = mapc::map_bytes(s.edit.grid());
+    s.checked_grid = s.edit.grid();
+    s.checked_map = mapc::map_bytes(s.checked_grid);
     request.compiled_map.assign(s.checked_map.begin(), s.checked_map.end());
     if (const char* budget = std::getenv("VARNOTH_EDITOR_CHECK_BUDGET"))
         request.branch_budget = std::atoi(budget);
@@ -210,28 +211,30 @@ void poll_check(Session& s) {
 }
 
 // The run is shown on the area as it was checked; one changed since would not be the area the
-// run was found on.
+// run was found on. What W did is said on standard error too.
 void watch_run(Session& s) {
     const bool won = s.check_answered && s.check_result.outcome == AreaCheckResult::Outcome::kWon;
+    std::string said;
     if (s.checking) {
-        say(s, "The check is still looking for a way (C cancels it)");
+        said = "The check is still looking for a way (C cancels it)";
     } else if (!won) {
-        say(s, s.check_answered ? "The check found no run to watch"
-                                : "No run to watch yet: C checks whether the area can be won");
+        said = s.check_answered ? "The check found no run to watch"
+                                : "No run to watch yet: C checks whether the area can be won";
     } else if (s.check_result.recording.empty()) {
-        say(s, "The bot's run could not be recorded: C checks the area again");
+        said = "The bot's run could not be recorded: C checks the area again";
     } else if (mapc::map_bytes(s.edit.grid()) != s.checked_map) {
-        say(s, "The area has changed since the check: C checks it again");
+        said = "The area has changed since the check: C checks it again";
     } else {
         HideMouse();
         const TestPlayEnd end =
             watch_check_run(s.check_result.recording, s.checked_map, s.level, s.area);
         ShowMouse();
-        say(s, end.message);
-        std::fprintf(stderr, "varnoth: %s\n", end.message.c_str());
+        said = end.message;
         // Closing the window while playing asks about unsaved work like closing it here.
         if (end.quit) leave_asked(s, Question::kQuit);
     }
+    say(s, said);
+    std::fprintf(stderr, "varnoth: W: %s\n", said.c_str());
 }
 
 // The cells a drag passed between two frames, so that a fast stroke leaves no gaps.

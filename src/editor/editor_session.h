@@ -57,7 +57,9 @@ struct Session {
     bool checking = false;
     AreaCheckResult check_result;
     bool check_answered = false;
-    std::vector<unsigned char> checked_map;  // the compiled area the check was asked about
+    // The area the check was asked about, compiled and as painted.
+    std::vector<unsigned char> checked_map;
+    mapc::MapGrid checked_grid;
 
     Question question = Question::kNone;
     // kCopyPack: where the copy of a pack that cannot be written would go, and the question it

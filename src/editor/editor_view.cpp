@@ -193,7 +193,11 @@ void draw_palette(const Session& s) {
         if (s.check_result.outcome == AreaCheckResult::Outcome::kWon) {
             answer_colour = kGreen;
             watch_line = !s.check_result.recording.empty();
-            if (watch_line) answer.push_back("W: watch the bot's run");
+            const mapc::MapGrid& g = s.edit.grid();
+            const bool changed = g.tile1 != s.checked_grid.tile1 || g.tile2 != s.checked_grid.tile2;
+            if (watch_line)
+                answer.push_back(changed ? "Changed since: C checks again"
+                                         : "W: watch the bot's run");
         }
     }
     // The answer's lines end above the progress bar while the check runs.

@@ -49,8 +49,9 @@ TEST(EditorCheck, AWinnableAreaIsWonAndItsRunWatchedToTheCauldronThenTheEditorGo
     // then the run plays, and again whenever W is asked after it has ended.
     const int before = s.frame();
     while (s.frame() < 90000) s.wait(97).tap("key:W");
-    // The editor's work goes on: a change saved.
-    s.wait(2000).palette(13).drag("mouse1", 3, 5, 3, 5).ctrl("S");
+    // The editor's work goes on: a change saved; the run, found on the area before it, is no
+    // longer shown.
+    s.wait(2000).palette(13).drag("mouse1", 3, 5, 3, 5).ctrl("S").tap("key:W");
     const int end = s.frame() + 2;
     const std::string dumps = " --dump " + std::to_string(before - 1) + ":" + pack +
                               "/before.json --dump " + std::to_string(end) + ":" + pack +
@@ -64,7 +65,9 @@ TEST(EditorCheck, AWinnableAreaIsWonAndItsRunWatchedToTheCauldronThenTheEditorGo
         << err;
     // Every watch played the check's own game to its last frame, its state the same as the
     // check's at every second, and ended at the cauldron.
-    EXPECT_GE(count_of(err, "varnoth: The bot's run reached the cauldron"), 1u) << err;
+    EXPECT_GE(count_of(err, "varnoth: W: The bot's run reached the cauldron"), 1u) << err;
+    const std::string last_w = err.substr(err.rfind("varnoth: W: "));
+    EXPECT_EQ(last_w, "varnoth: W: The area has changed since the check: C checks it again\n");
     EXPECT_EQ(err.find("went its own way"), std::string::npos) << err;
     EXPECT_EQ(err.find("cannot be played"), std::string::npos) << err;
     EXPECT_FALSE(std::ifstream(replay).good()) << "a watched run was recorded";
