@@ -33,6 +33,10 @@ struct AreaCheckResult {
     float progress = 0;   // 0..1, of the budget or of the way to the cauldron, whichever is ahead
     int play_frames = 0;  // kWon: frames of play from the start to the cauldron
     std::string replay;   // kWon: the winning run, in the walkthroughs' format
+    // kWon: the same run as a recorded game (a .vrp file's bytes), which the game that asked
+    // can watch from wherever it is. Made by the check's child process (check_area alone
+    // leaves it empty); empty too when the run could not be recorded.
+    std::string recording;
     // Cells holding tokens and blocks that the winning run (or the best run) never reached.
     std::vector<AreaCheckCell> unreached;
     // One line for the player: "can be won: the bot reached the cauldron in 23 s of play",

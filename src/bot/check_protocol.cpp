@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Request: "varnoth-area-check 1", "level L", "area A", "budget B", "map N" and N bytes, "end".
 // Reply: any number of "progress BRANCHES PROGRESS", then "result OUTCOME BRANCHES FRAMES
-// PROGRESS", "unreached COLUMN ROW" lines, "message N" and "replay N" with their bytes, "done".
+// PROGRESS", "unreached COLUMN ROW" lines, "message N", "replay N" and "recording N" with their
+// bytes, "done".
 #include "bot/check_protocol.h"
 
 #include <cstdio>
@@ -101,7 +102,8 @@ std::string encode_answer(const AreaCheckResult& r) {
     std::string out = line;
     for (const AreaCheckCell& c : r.unreached)
         out += "unreached " + std::to_string(c.column) + " " + std::to_string(c.row) + "\n";
-    return out + counted("message", r.message) + counted("replay", r.replay) + "done\n";
+    return out + counted("message", r.message) + counted("replay", r.replay) +
+           counted("recording", r.recording) + "done\n";
 }
 
 void CheckReplyReader::feed(const std::string& bytes) {
@@ -118,8 +120,11 @@ bool CheckReplyReader::take_one() {
     }
     const std::string line = pending_.substr(0, eol);
     long count = 0;
-    const bool message = number_after(line, "message", count);
-    if (message || number_after(line, "replay", count)) {
+    std::string* text = number_after(line, "message", count)     ? &answer_.message
+                        : number_after(line, "replay", count)    ? &answer_.replay
+                        : number_after(line, "recording", count) ? &answer_.recording
+                                                                 : nullptr;
+    if (text) {
         if (count < 0 || static_cast<size_t>(count) > kLargestText) {
             broken_ = true;
             return false;
@@ -130,7 +135,7 @@ bool CheckReplyReader::take_one() {
             broken_ = true;
             return false;
         }
-        (message ? answer_.message : answer_.replay) = pending_.substr(eol + 1, n);
+        *text = pending_.substr(eol + 1, n);
         pending_.erase(0, eol + 1 + n + 1);
         return true;
     }

@@ -7,10 +7,12 @@
 #include "editor/area_files.h"
 #include "editor/editor.h"
 #include "editor/editor_view.h"
+#include "editor/own_copy.h"
 #include "editor/pack_form.h"
 #include "editor/palette.h"
 #include "editor/source_text.h"
 #include "editor/test_play.h"
+#include "editor/watch_run.h"
 #include "map_binary.h"
 #include "map_source.h"
 #include "packs/game_sources.h"
@@ -79,6 +81,15 @@ void save(Session& s) {
     if (!write_source_text(s.edit.grid(), s.level, s.area, s.source_text, game_legend(), text,
                            why) ||
         !save_area_source(s.folder, s.level, s.area, text, why)) {
+        s.copy_to = own_copy_folder(s.folder);
+        if (!s.copy_to.empty()) {
+            // Asked on top of the leave question, if that was the one asked.
+            s.copy_interrupted = s.question;
+            s.question = Question::kCopyPack;
+            std::fprintf(stderr, "varnoth: not saved: %s; a copy in %s is offered\n", why.c_str(),
+                         s.copy_to.c_str());
+            return;
+        }
         say(s, "NOT SAVED: " + why + ". The work on screen is kept.");
         s.message_frames = kFailureFrames;
         std::fprintf(stderr, "varnoth: not saved: %s\n", why.c_str());
@@ -98,9 +109,40 @@ void leave_asked(Session& s, Question q) {
     }
 }
 
+// Yes: the pack is copied, the editor goes on with the copy, and the save is made there.
+void answer_copy(Session& s) {
+    const Question interrupted = s.copy_interrupted;
+    if (KeyHit('Y')) {
+        s.question = Question::kNone;
+        std::string why;
+        if (!copy_pack(s.folder, s.copy_to, why)) {
+            say(s, "NOT COPIED: " + why + ". Nothing was saved; the work on screen is kept.");
+            s.message_frames = kFailureFrames;
+            std::fprintf(stderr, "varnoth: not copied: %s\n", why.c_str());
+            return;
+        }
+        std::fprintf(stderr, "varnoth: copied the pack %s to %s\n", s.folder.c_str(),
+                     s.copy_to.c_str());
+        s.folder = s.copy_to;
+        save(s);
+        if (s.edit.unsaved()) return;
+        say(s, "Copied the pack to " + s.folder + " and saved there: editing the copy");
+        s.message_frames = kFailureFrames;
+        if (interrupted == Question::kLeave || interrupted == Question::kQuit) {
+            s.leave = true;
+            s.quit = interrupted == Question::kQuit;
+        }
+    } else if (KeyHit('N') || KeyHit(kKeyEscape)) {
+        s.question = Question::kNone;
+        say(s, "Not saved: the pack's folder cannot be written. The work on screen is kept.");
+        s.message_frames = kFailureFrames;
+    }
+}
+
 void answer_question(Session& s) {
     if (KeyHit('S')) {
         save(s);
+        if (s.question == Question::kCopyPack) return;
         if (!s.edit.unsaved()) {
             s.leave = true;
             s.quit = s.question == Question::kQuit;
@@ -127,8 +169,9 @@ void start_or_cancel_check(Session& s) {
     AreaCheckRequest request;
     request.level = s.level;
     request.area = s.area;
-    const std::vector<unsigned char> bytes = mapc::map_bytes(s.edit.grid());
-    request.compiled_map.assign(bytes.begin(), bytes.end());
+    s.checked_grid = s.edit.grid();
+    s.checked_map = mapc::map_bytes(s.checked_grid);
+    request.compiled_map.assign(s.checked_map.begin(), s.checked_map.end());
     if (const char* budget = std::getenv("VARNOTH_EDITOR_CHECK_BUDGET"))
         request.branch_budget = std::atoi(budget);
     s.check_answered = false;
@@ -149,9 +192,38 @@ void poll_check(Session& s) {
     if (s.check_result.outcome == AreaCheckResult::Outcome::kRunning) return;
     s.checking = false;
     s.check_answered = true;
-    say(s, s.check_result.message);
+    const bool watchable = s.check_result.outcome == AreaCheckResult::Outcome::kWon &&
+                           !s.check_result.recording.empty();
+    say(s, s.check_result.message + (watchable ? " - W watches the bot's run" : ""));
     std::fprintf(stderr, "varnoth: check of area %d.%d: %s\n", s.level, s.area,
                  s.check_result.message.c_str());
+}
+
+// The run is shown on the area as it was checked; one changed since would not be the area the
+// run was found on. What W did is said on standard error too.
+void watch_run(Session& s) {
+    const bool won = s.check_answered && s.check_result.outcome == AreaCheckResult::Outcome::kWon;
+    std::string said;
+    if (s.checking) {
+        said = "The check is still looking for a way (C cancels it)";
+    } else if (!won) {
+        said = s.check_answered ? "The check found no run to watch"
+                                : "No run to watch yet: C checks whether the area can be won";
+    } else if (s.check_result.recording.empty()) {
+        said = "The bot's run could not be recorded: C checks the area again";
+    } else if (mapc::map_bytes(s.edit.grid()) != s.checked_map) {
+        said = "The area has changed since the check: C checks it again";
+    } else {
+        HideMouse();
+        const TestPlayEnd end =
+            watch_check_run(s.check_result.recording, s.checked_map, s.level, s.area);
+        ShowMouse();
+        said = end.message;
+        // Closing the window while playing asks about unsaved work like closing it here.
+        if (end.quit) leave_asked(s, Question::kQuit);
+    }
+    say(s, said);
+    std::fprintf(stderr, "varnoth: W: %s\n", said.c_str());
 }
 
 // The cells a drag passed between two frames, so that a fast stroke leaves no gaps.
@@ -282,7 +354,7 @@ void keys(Session& s) {
 
     // Letters are read every frame, so that one pressed with Control is not seen again later.
     const bool z = key('Z'), y = key('Y'), sk = key('S'), ck = key('C'), v = key('V'), x = key('X'),
-               f = key('F'), g = key('G'), l = key('L'), p = key('P'), i = key('I');
+               f = key('F'), g = key('G'), l = key('L'), p = key('P'), i = key('I'), w = key('W');
     if (c) {
         if (z) say(s, s.edit.undo() ? "Undone" : "Nothing to undo");
         if (y) say(s, s.edit.redo() ? "Redone" : "Nothing to redo");
@@ -316,6 +388,7 @@ void keys(Session& s) {
     if (f && s.has_selection) s.edit.fill(s.selection, chosen(s).paint);
     if (KeyHit(kKeyDelete) && s.has_selection) s.edit.clear_rect(s.selection);
     if (ck) start_or_cancel_check(s);
+    if (w) watch_run(s);
     if (i) run_pack_form(s);
     if (p) {
         int col = 0, row = 0;
@@ -324,7 +397,7 @@ void keys(Session& s) {
         const TestPlayEnd end = run_test_play(s.edit.grid(), s.level, s.area, col, row);
         ShowMouse();
         say(s, end.message);
-        if (end.quit) s.quit = s.leave = true;
+        if (end.quit) leave_asked(s, Question::kQuit);
     }
 }
 
@@ -362,6 +435,8 @@ bool run_session(Session& s) {
         if (AppTerminate()) leave_asked(s, Question::kQuit);
         if (s.question == Question::kLeave || s.question == Question::kQuit)
             answer_question(s);
+        else if (s.question == Question::kCopyPack)
+            answer_copy(s);
         else
             keys(s), mouse(s);
         refresh_marks(s);

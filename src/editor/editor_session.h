@@ -24,7 +24,7 @@ inline constexpr int kStripTop = 432;
 inline constexpr int kStripCell = 4;
 inline constexpr int kCell = 40;
 
-enum class Question { kNone, kLeave, kQuit, kPackForm };
+enum class Question { kNone, kLeave, kQuit, kPackForm, kCopyPack };
 
 struct Session {
     std::string folder;
@@ -57,8 +57,15 @@ struct Session {
     bool checking = false;
     AreaCheckResult check_result;
     bool check_answered = false;
+    // The area the check was asked about, compiled and as painted.
+    std::vector<unsigned char> checked_map;
+    mapc::MapGrid checked_grid;
 
     Question question = Question::kNone;
+    // kCopyPack: where the copy of a pack that cannot be written would go, and the question it
+    // interrupted (leaving, once saved), if any.
+    std::string copy_to;
+    Question copy_interrupted = Question::kNone;
     std::string message;
     int message_frames = 0;
     bool leave = false;  // the author is done

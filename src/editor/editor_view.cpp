@@ -179,33 +179,50 @@ void draw_palette(const Session& s) {
     const PaletteEntry& chosen = g.entries[static_cast<size_t>(s.entry)];
     text(kPanelLeft + 6, y, kWhite, std::string("'") + chosen.character + "'  " + chosen.name, 150);
     y += kTextLine + 6;
-    // Under the palette: what the rules and the bot say.
+    // Under the palette: what the rules and the bot say, the bot's answer at the bottom.
+    std::vector<std::string> answer;
+    TextColour answer_colour = kOrange;
+    bool watch_line = false;  // the last line names the key that watches the run
+    if (s.checking) {
+        answer.push_back(
+            "Checking: " + std::to_string(static_cast<int>(s.check_result.progress * 100)) +
+            " %  (C cancels)");
+        answer_colour = kCyan;
+    } else if (s.check_answered) {
+        answer = wrapped(s.check_result.message, 150);
+        if (s.check_result.outcome == AreaCheckResult::Outcome::kWon) {
+            answer_colour = kGreen;
+            watch_line = !s.check_result.recording.empty();
+            const mapc::MapGrid& g = s.edit.grid();
+            const bool changed = g.tile1 != s.checked_grid.tile1 || g.tile2 != s.checked_grid.tile2;
+            if (watch_line)
+                answer.push_back(changed ? "Changed since: C checks again"
+                                         : "W: watch the bot's run");
+        }
+    }
+    // The answer's lines end above the progress bar while the check runs.
+    const int answer_bottom = kViewHeight - (s.checking ? 14 : 4);
+    const int answer_top = answer_bottom - static_cast<int>(answer.size() + 1) * (kTextLine - 2);
     const std::string rules =
         s.marks.empty() ? "Rules: all kept" : "Rules broken: " + std::to_string(s.marks.size());
     text(kPanelLeft + 6, y, s.marks.empty() ? kGreen : kOrange, rules, 150);
     y += kTextLine;
-    for (size_t i = 0; i < s.marks.size() && y < kViewHeight - 3 * kTextLine; ++i) {
+    for (size_t i = 0; i < s.marks.size() && y < answer_top - kTextLine; ++i) {
         for (const std::string& line : wrapped(s.marks[i].text, 150)) {
-            if (y >= kViewHeight - 3 * kTextLine) break;
+            if (y >= answer_top - kTextLine) break;
             text(kPanelLeft + 6, y, kLightGrey, line);
             y += kTextLine - 2;
         }
         y += 3;
     }
-    if (s.checking || s.check_answered) {
-        const std::string line =
-            s.checking
-                ? "Checking: " + std::to_string(static_cast<int>(s.check_result.progress * 100)) +
-                      " %  (C cancels)"
-                : s.check_result.message;
-        const TextColour c = s.checking                                                 ? kCyan
-                             : s.check_result.outcome == AreaCheckResult::Outcome::kWon ? kGreen
-                                                                                        : kOrange;
-        text(kPanelLeft + 6, kViewHeight - 2 * kTextLine, c, line, 150);
-        if (s.checking) {
-            rect(kPanelLeft + 6, kViewHeight - 10, 148, 6, 60, 60, 70);
-            rect(kPanelLeft + 6, kViewHeight - 10, 148 * s.check_result.progress, 6, 0, 220, 220);
-        }
+    y = answer_top + kTextLine - 2;
+    for (size_t i = 0; i < answer.size(); ++i, y += kTextLine - 2) {
+        const bool key_line = watch_line && i + 1 == answer.size();
+        text(kPanelLeft + 6, y, key_line ? kWhite : answer_colour, answer[i], 150);
+    }
+    if (s.checking) {
+        rect(kPanelLeft + 6, kViewHeight - 10, 148, 6, 60, 60, 70);
+        rect(kPanelLeft + 6, kViewHeight - 10, 148 * s.check_result.progress, 6, 0, 220, 220);
     }
 }
 
@@ -293,7 +310,21 @@ void draw_list(const Session& s) {
     }
 }
 
+void draw_copy_question(const Session& s) {
+    rect(40, 130, 560, 170, 0, 0, 0, 0.9f);
+    outline(40, 130, 560, 170, 255, 255, 0, 2);
+    draw_options_text(320, 148, kYellow, "This pack's folder cannot be written:", 0.8f,
+                      TextAlign::kCentre);
+    draw_options_text(320, 176, kLightGrey, AbsolutePath(s.folder), 0.55f, TextAlign::kCentre, 540);
+    draw_options_text(320, 204, kWhite, "Y: copy the pack to your own packs folder and save there",
+                      0.65f, TextAlign::kCentre, 540);
+    draw_options_text(320, 230, kLightGrey, s.copy_to, 0.55f, TextAlign::kCentre, 540);
+    draw_options_text(320, 262, kWhite, "N or Escape: go on editing, nothing saved", 0.65f,
+                      TextAlign::kCentre, 540);
+}
+
 void draw_question(const Session& s) {
+    if (s.question == Question::kCopyPack) return draw_copy_question(s);
     if (s.question != Question::kLeave && s.question != Question::kQuit) return;
     rect(90, 150, 460, 120, 0, 0, 0, 0.9f);
     outline(90, 150, 460, 120, 255, 255, 0, 2);

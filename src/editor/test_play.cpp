@@ -10,6 +10,7 @@
 #include "map_binary.h"
 #include "options/options_text.h"
 #include "packs/maps_in_force.h"
+#include "platform/player_choices.h"
 #include "shell/globals.h"
 #include "shell/startup.h"
 
@@ -71,6 +72,30 @@ void enter(int level, int area, int col, int row) {
 
 }  // namespace
 
+AuthorsGame::AuthorsGame(const std::vector<unsigned char>& compiled, int level, int area)
+    : level_(level),
+      area_(area),
+      before_(save_state()),
+      assist_(assist_in_force()),
+      pace_(FramePace()),
+      music_(ChannelPlaying(music_channel)) {
+    before_.platform = nullptr;
+    override_area_in_force(level, area, std::vector<uint8_t>(compiled.begin(), compiled.end()));
+    g_active = true;
+}
+
+AuthorsGame::~AuthorsGame() {
+    g_active = false;
+    override_area_in_force(level_, area_, {});
+    load_state(before_);
+    set_assist_in_force(assist_);
+    if (FramePace() != pace_) SetFramePace(pace_);
+    // The music a game started is not the editor's.
+    if (!music_ && ChannelPlaying(music_channel)) StopChannel(music_channel);
+    FlushKeys();
+    FlushMouse();
+}
+
 bool standing_place(const mapc::MapGrid& g, int col, int row, int& place_col, int& place_row) {
     for (int d = 0; d < mapc::kCols; ++d) {
         for (int c : {col + d, col - d}) {
@@ -94,13 +119,7 @@ TestPlayEnd run_test_play(const mapc::MapGrid& grid, int level, int area, int co
         end.message = "Nowhere in the area can the hero stand";
         return end;
     }
-    // The game goes back as it was; the machine's side (the clock, the script's input still
-    // to come) runs on.
-    game_state before = save_state();
-    before.platform = nullptr;
-    const std::vector<unsigned char> bytes = mapc::map_bytes(grid);
-    override_area_in_force(level, area, std::vector<uint8_t>(bytes.begin(), bytes.end()));
-    g_active = true;
+    const AuthorsGame authors(mapc::map_bytes(grid), level, area);
     enter(level, area, c, r);
     end.message = "Test play ended";
     while (true) {
@@ -133,11 +152,6 @@ TestPlayEnd run_test_play(const mapc::MapGrid& grid, int level, int area, int co
         }
         if (game.state != game_tag::kPlay) break;
     }
-    g_active = false;
-    override_area_in_force(level, area, {});
-    load_state(before);
-    FlushKeys();
-    FlushMouse();
     end.message += " (from column " + std::to_string(c + 1) + ")";
     return end;
 }

@@ -4,10 +4,32 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "map_grid.h"
+#include "options/assist.h"
+#include "shell/globals.h"
 
 namespace editor {
+
+// While it lives the game is the author's: the area being edited is in force as level.area,
+// nothing played is recorded, sets a top score or counts as an area reached, and afterwards the
+// game's whole state, the assist and the frame pace are as they were (the machine's side, the
+// clock and the script's input still to come, runs on).
+class AuthorsGame {
+  public:
+    AuthorsGame(const std::vector<unsigned char>& compiled, int level, int area);
+    ~AuthorsGame();
+    AuthorsGame(const AuthorsGame&) = delete;
+    AuthorsGame& operator=(const AuthorsGame&) = delete;
+
+  private:
+    int level_, area_;
+    game_state before_;
+    AssistSettings assist_;
+    int pace_;
+    bool music_;
+};
 
 // The nearest place to (col, row) where the hero can stand: an open cell over a solid one,
 // sought first in that column and then ever further to either side. False when the area has

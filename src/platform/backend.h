@@ -16,6 +16,8 @@ struct HeadlessOptions {
     int32_t seed = 0;
     std::string data_dir;     // stands in for the program's own directory when not empty
     int start_millisecs = 0;  // where the virtual clock starts
+    // Stands in for the player's packs folder, which the runner otherwise has none of.
+    std::string players_packs;
 };
 
 // Desktop: a real window (or full screen), real sound, real devices. Call before Graphics.

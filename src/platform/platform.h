@@ -203,7 +203,8 @@ bool MakeFolders(const std::string& folder);
 std::string AbsolutePath(const std::string& path);
 // The folder in the player's data folder where the player puts level packs, made when missing,
 // with a trailing separator. "" in the headless runner (which touches none of the player's
-// folders), in a browser (packs of one's own are for the desktop) or when it cannot be had.
+// folders; --players-packs gives it a stand-in), in a browser (packs of one's own are for the
+// desktop) or when it cannot be had.
 std::string PlayersPacksFolder();
 
 // ---------------------------------------------------------------------------------------------

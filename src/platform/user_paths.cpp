@@ -26,7 +26,16 @@ std::string ScreenshotsFolder() {
 }
 
 std::string PlayersPacksFolder() {
-    if (plat::config().headless || !plat::host_takes_players_files()) return "";
+    if (plat::config().headless) {
+        const std::string& given = plat::config().options.players_packs;
+        if (given.empty()) return "";
+        std::error_code error;
+        std::filesystem::create_directories(plat::fs_path(given), error);
+        if (!std::filesystem::is_directory(plat::fs_path(given), error)) return "";
+        const char last = given.back();
+        return last == '/' || last == '\\' ? given : given + "/";
+    }
+    if (!plat::host_takes_players_files()) return "";
     return UserDataSubfolder("packs");
 }
 

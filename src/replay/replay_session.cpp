@@ -37,6 +37,7 @@ struct Session {
     // Recording
     bool wanted = false;  // a destination was chosen (the folder may be "": none to be had)
     std::string file, folder;
+    bool in_memory = false;  // kept for recording_so_far(), written nowhere
     bool (*barred)() = nullptr;
     bool exit_handler = false;
     InputReadWriter writer;
@@ -532,6 +533,7 @@ bool top_score_barred() {
 }
 
 void write_recording(const ReplayRecord& r) {
+    if (s.in_memory) return;
     const std::string bytes = encode_replay(r);
     if (!s.file.empty()) {
         if (!WriteWholeFile(s.file, bytes))
@@ -566,6 +568,7 @@ void record_games_to_file(const std::string& path) {
     s.wanted = true;
     s.file = path;
     s.folder.clear();
+    s.in_memory = false;
     need_exit_handler();
 }
 
@@ -573,11 +576,19 @@ void record_games_to_folder(const std::string& folder) {
     s.wanted = true;
     s.folder = folder;
     s.file.clear();
+    s.in_memory = false;
     need_exit_handler();
 }
 
 void keep_areas_reached_in(const std::string& path) {
     s.areas_file = path;
+}
+
+void record_games_in_memory() {
+    s.wanted = true;
+    s.file.clear();
+    s.folder.clear();
+    s.in_memory = true;
 }
 
 void set_replay_recording_barred(bool (*barred)()) {

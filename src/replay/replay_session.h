@@ -16,6 +16,9 @@ void record_games_to_folder(const std::string& folder);
 // The file of the game's own areas reached in the games recorded (the player's data folder's);
 // each game's are added when it ends. Nothing is kept until one is named.
 void keep_areas_reached_in(const std::string& path);
+// Games from now on are recorded and kept in memory only, for recording_so_far(): a check's
+// winning run, recorded for the game that asked for it.
+void record_games_in_memory();
 // While `barred` answers true, a game that starts is not recorded (the editor's test play).
 void set_replay_recording_barred(bool (*barred)());
 // Ends the recording under way and writes it; nothing when none is. The program's exit and the

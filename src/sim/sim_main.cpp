@@ -39,6 +39,7 @@ struct Options {
     std::string record, replay;
     std::string replays_folder;  // --replays DIR: the title's Tab list shows DIR
     std::string areas;           // --areas FILE: the areas reached, kept and offered by the list
+    std::string players_packs;   // --players-packs DIR: stands in for the player's packs folder
     std::string end_dump;        // --dump end:PATH
     bool edit = false;
     EditRequest edit_request;
@@ -55,8 +56,7 @@ struct Options {
         "usage: varnoth-sim [--frames N] [--input FILE] [--shot FRAME:PATH]... "
         "[--dump FRAME:PATH]... [--seed N] [--start L.A[:P]] [--data DIR] [--settings FILE] "
         "[--pack DIR] [--no-draw] [--record FILE] [--replay FILE] [--replays DIR] [--areas FILE] "
-        "[--dump "
-        "end:PATH] [--watch] [--seek A:B]... [--edit DIR [L.A]]\n",
+        "[--dump end:PATH] [--watch] [--seek A:B]... [--edit DIR [L.A]] [--players-packs DIR]\n",
         why.c_str());
     std::exit(2);
 }
@@ -123,6 +123,8 @@ Options parse(int argc, char** argv) {
             o.settings = next();
         else if (a == "--pack")
             o.pack = next();
+        else if (a == "--players-packs")
+            o.players_packs = next();
         else if (a == "--no-draw")
             o.no_draw = true;
         else if (a == "--edit") {
@@ -196,6 +198,7 @@ int main(int argc, char** argv) {
     h.seed_set = true;
     h.seed = o.seed_set ? o.seed : 1;
     h.data_dir = o.data;
+    if (!o.players_packs.empty()) h.players_packs = AbsolutePath(o.players_packs);
     PlatformUseHeadless(h);
     PlatformUseSettings(settings, settings, "");
     HeadlessQueueEvents(events);
@@ -223,7 +226,8 @@ int main(int argc, char** argv) {
             seek_playback(o.seeks.front().second);
             o.seeks.erase(o.seeks.begin());
         }
-        const PlaybackState playback = playback_state();
+        // A replay the runner was given ends the run; one the editor shows is the editor's.
+        const PlaybackState playback = o.replay.empty() ? PlaybackState::kNone : playback_state();
         if (playback == PlaybackState::kOutOfStep) {
             std::fprintf(stderr, "varnoth-sim: %s: out of step at frame %d\n", o.replay.c_str(),
                          playback_out_of_step_frame());

@@ -10,6 +10,7 @@
 
 #include "bot/checked_map.h"
 #include "bot/replay_files.h"
+#include "replay/replay_file.h"
 #include "shell/startup.h"
 #include "sim/game_start.h"
 #include "sim/input_script.h"
@@ -93,6 +94,16 @@ TEST(AreaCheck, AWinnableAreaIsWonWithAReplayAndTheSameAnswerTwice) {
     EXPECT_LT(first.play_frames, 600);
     EXPECT_NE(first.replay.find("\n# proves: "), std::string::npos);
     EXPECT_TRUE(wins_here(first.replay, request.compiled_map));
+    // The same run as a recorded game that any game can watch: begun where the runner begins
+    // an area, its announcement and the play to the cauldron.
+    ReplayRecord recorded;
+    std::string why;
+    ASSERT_TRUE(decode_replay(first.recording, recorded, why)) << why;
+    EXPECT_EQ(recorded.start_level, 1);
+    EXPECT_EQ(recorded.start_area, 1);
+    EXPECT_FALSE(recorded.from_menu);
+    EXPECT_GT(recorded.frames, first.play_frames);
+    EXPECT_EQ(recorded.checksums.size(), static_cast<size_t>(recorded.frames / 60 + 1));
     // The token on the way was taken; the token and the block high above it never reached.
     EXPECT_FALSE(listed(first, 4, 10));
     EXPECT_TRUE(listed(first, 4, 1));
@@ -105,6 +116,10 @@ TEST(AreaCheck, AWinnableAreaIsWonWithAReplayAndTheSameAnswerTwice) {
     EXPECT_EQ(second.message, first.message);
     EXPECT_EQ(second.branches, first.branches);
     EXPECT_EQ(second.replay, first.replay);
+    ReplayRecord again;
+    ASSERT_TRUE(decode_replay(second.recording, again, why)) << why;
+    EXPECT_EQ(again.input, recorded.input);
+    EXPECT_EQ(again.checksums, recorded.checksums);
 }
 
 TEST(AreaCheck, WaterNoJumpCrossesHasNoWayWithinTheBudget) {
@@ -118,6 +133,7 @@ TEST(AreaCheck, WaterNoJumpCrossesHasNoWayWithinTheBudget) {
     EXPECT_EQ(r.message,
               "no way to the cauldron found in " + std::to_string(r.branches) + " branches");
     EXPECT_TRUE(r.replay.empty());
+    EXPECT_TRUE(r.recording.empty());
     EXPECT_LT(r.progress, 0.5f);  // the best run never got far past the water's edge
     // Progress only ever grows while the search runs.
     float last = 0;

@@ -14,6 +14,9 @@ AreaCheckResult won_answer() {
     r.progress = 1;
     r.play_frames = 1325;
     r.replay = "# --start 1.1 --frames 1618\n# proves: a line\n295 press right\n";
+    // A recorded game is bytes of every value, line ends and the protocol's own words among them.
+    r.recording = std::string("VRP\0\n\ndone\nmessage 3\n", 22);
+    for (int i = 0; i < 256; ++i) r.recording.push_back(static_cast<char>(i));
     r.unreached = {{4, 1}, {139, 11}};
     r.message = "can be won: the bot reached the cauldron in 22 s of play";
     return r;
@@ -68,6 +71,7 @@ TEST(CheckProtocol, AnAnswerReadsBackTheSameInPiecesOfAnySize) {
         EXPECT_EQ(r.play_frames, 1325);
         EXPECT_FLOAT_EQ(r.progress, 1.0f);
         EXPECT_EQ(r.replay, won_answer().replay);
+        EXPECT_EQ(r.recording, won_answer().recording);
         EXPECT_EQ(r.message, won_answer().message);
         ASSERT_EQ(r.unreached.size(), 2u);
         EXPECT_EQ(r.unreached[1].column, 139);
@@ -79,7 +83,8 @@ TEST(CheckProtocol, OutputThatIsNotTheProtocolIsBroken) {
     for (const std::string& bad :
          {std::string("varnoth 1.22.0\n"), std::string("done\n"), std::string(300, 'x'),
           std::string("result won 1 2 1.0\nreplay 3\nabcd\n"),
-          std::string("result won 1 2 1.0\nmessage -4\n")}) {
+          std::string("result won 1 2 1.0\nmessage -4\n"),
+          std::string("result won 1 2 1.0\nrecording 2\nabc\n")}) {
         CheckReplyReader reader;
         reader.feed(bad);
         EXPECT_TRUE(reader.broken()) << bad;

@@ -92,3 +92,18 @@ TEST(TestPlay, FromAColumnThroughTheRealPlayLoopAndBackToTheEditor) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TestPlay, ClosingTheWindowWhilePlayingAsksAboutUnsavedWorkFirst) {
+    const std::string pack = editor_test::make_pack("test_play_close");
+    Script s;
+    s.palette(13).drag("mouse1", 3, 5, 3, 5).point_at(260, 220).tap("key:P").wait(20);
+    s.tap("close").wait(5).tap("key:S").wait(5);
+    std::string err;
+    ASSERT_EQ(editor_test::run_editor(pack, "1.1", s, s.frame() + 50, "", &err), 0) << err;
+    EXPECT_EQ(editor_test::saved_grid(pack + "/map1.1.txt").tile1[5 * 140 + 3], 9)
+        << "the question came, and S saved before leaving";
+}
+
+}  // namespace
