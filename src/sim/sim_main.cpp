@@ -226,8 +226,10 @@ int main(int argc, char** argv) {
             seek_playback(o.seeks.front().second);
             o.seeks.erase(o.seeks.begin());
         }
-        // A replay the runner was given ends the run; one the editor shows is the editor's.
-        const PlaybackState playback = o.replay.empty() ? PlaybackState::kNone : playback_state();
+        // A replay the runner was given, or one watched from the list it was given, ends the
+        // run, so that its end state is the dump's; one the editor shows is the editor's.
+        const bool replay_ends_run = !o.replay.empty() || !o.replays_folder.empty();
+        const PlaybackState playback = replay_ends_run ? playback_state() : PlaybackState::kNone;
         if (playback == PlaybackState::kOutOfStep) {
             std::fprintf(stderr, "varnoth-sim: %s: out of step at frame %d\n", o.replay.c_str(),
                          playback_out_of_step_frame());
