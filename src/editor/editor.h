@@ -12,6 +12,10 @@
 // and counts as no area reached.
 bool editor_test_play_active();
 
+// True once a Check has answered since the program started: the headless runner can end its
+// run soon after, however long the bot took in real time.
+bool editor_check_answered();
+
 // What `--edit DIR [L.A]` asked for, read from args[i] on ("--edit" itself at args[i]); i is
 // left on the last argument used. False, with the reason, when they make no sense.
 struct EditRequest {

@@ -186,12 +186,15 @@ void start_or_cancel_check(Session& s) {
     say(s, "Checking whether the area can be won (C cancels)");
 }
 
+bool g_check_answered = false;
+
 void poll_check(Session& s) {
     if (!s.checking) return;
     s.check_result = s.check->poll();
     if (s.check_result.outcome == AreaCheckResult::Outcome::kRunning) return;
     s.checking = false;
     s.check_answered = true;
+    g_check_answered = true;
     const bool watchable = s.check_result.outcome == AreaCheckResult::Outcome::kWon &&
                            !s.check_result.recording.empty();
     say(s, s.check_result.message + (watchable ? " - W watches the bot's run" : ""));
@@ -473,6 +476,10 @@ bool parse_edit_arguments(const std::vector<std::string>& args, size_t& i, EditR
         ++i;
     }
     return true;
+}
+
+bool editor_check_answered() {
+    return editor::g_check_answered;
 }
 
 bool run_editor(const EditRequest& request) {

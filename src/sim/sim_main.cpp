@@ -41,6 +41,9 @@ struct Options {
     std::string areas;           // --areas FILE: the areas reached, kept and offered by the list
     std::string players_packs;   // --players-packs DIR: stands in for the player's packs folder
     std::string end_dump;        // --dump end:PATH
+    // --end-after-check N: the run ends N frames after the editor's Check answered; the bot
+    // answers in its own time, which no frame count foretells.
+    int end_after_check = -1;
     bool edit = false;
     EditRequest edit_request;
     // --watch: a replay is played as the desktop shows it, its line at the bottom; --seek A:B
@@ -56,7 +59,8 @@ struct Options {
         "usage: varnoth-sim [--frames N] [--input FILE] [--shot FRAME:PATH]... "
         "[--dump FRAME:PATH]... [--seed N] [--start L.A[:P]] [--data DIR] [--settings FILE] "
         "[--pack DIR] [--no-draw] [--record FILE] [--replay FILE] [--replays DIR] [--areas FILE] "
-        "[--dump end:PATH] [--watch] [--seek A:B]... [--edit DIR [L.A]] [--players-packs DIR]\n",
+        "[--dump end:PATH] [--watch] [--seek A:B]... [--edit DIR [L.A]] [--players-packs DIR] "
+        "[--end-after-check N]\n",
         why.c_str());
     std::exit(2);
 }
@@ -88,6 +92,8 @@ Options parse(int argc, char** argv) {
         };
         if (a == "--frames")
             o.frames = number(next(), "--frames");
+        else if (a == "--end-after-check")
+            o.end_after_check = number(next(), "--end-after-check");
         else if (a == "--input")
             o.input = next();
         else if (a == "--shot")
@@ -239,7 +245,11 @@ int main(int argc, char** argv) {
         if (replay_ends && o.watch)
             std::printf("snapshots: %zu taking %zu bytes\n", playback_snapshot_count(),
                         playback_snapshot_bytes());
-        if (replay_ends || (o.frames >= 0 && frame >= o.frames)) {
+        static int answered_at = -1;
+        if (o.end_after_check >= 0 && answered_at < 0 && editor_check_answered())
+            answered_at = frame;
+        const bool check_over = answered_at >= 0 && frame >= answered_at + o.end_after_check;
+        if (replay_ends || check_over || (o.frames >= 0 && frame >= o.frames)) {
             if (!o.end_dump.empty())
                 write_file(o.end_dump, dump_state_json(frame, MilliSecs(), g_sounds));
             std::exit(0);
