@@ -7,6 +7,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs="$(nproc)"
+# Many tests spend their time waiting for the programs they start (the runner, the bot, a
+# display server), so the suite runs twice as many at once as there are cores.
+test_jobs=$((jobs * 2))
 
 started=$SECONDS
 stage_name=""
@@ -59,7 +62,7 @@ cmake --build build -j"$jobs"
 done_stage
 
 begin "release tests"
-(cd build && ctest -j"$jobs" --output-on-failure)
+(cd build && ctest -j"$test_jobs" --output-on-failure)
 done_stage
 
 begin "sanitizer build"
@@ -81,7 +84,7 @@ begin "sanitizer tests"
 # Leaks of the game or the tests fail the run; the suppressions name third-party frames only.
 (cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp:print_suppressions=0" \
-    ctest -j"$jobs" --output-on-failure)
+    ctest -j"$test_jobs" --output-on-failure)
 done_stage
 
 begin "fuzzing"
