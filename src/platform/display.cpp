@@ -491,6 +491,8 @@ int FramePace() {
 
 void SetFlipsUnseen(bool unseen) {
     d.unseen = unseen;
+    // A picture nobody sees is drawn only if a grab or a screenshot reads it.
+    plat::renderer_defer(unseen);
 }
 
 void SetWindowIcon(TImage* image, int frame) {
