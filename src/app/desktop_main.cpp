@@ -14,6 +14,7 @@
 #include "platform/options.h"
 #include "platform/platform.h"
 #include "platform/user_paths.h"
+#include "replay/dropped_replays.h"
 #include "replay/replay_argument.h"
 #include "replay/replay_list_screen.h"
 #include "replay/replay_programs.h"
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
     const std::string replays = UserDataSubfolder("replays");
     record_games_to_folder(replays);
     add_replay_list(replays);
+    add_dropped_replays();
     if (!replay_file.empty()) {
         start_up();
         after_logo();

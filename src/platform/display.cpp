@@ -301,6 +301,10 @@ void pump_events() {
             case SDL_TEXTINPUT:
                 input_text(e.text.text);
                 break;
+            case SDL_DROPFILE:
+                if (e.drop.file) file_dropped(e.drop.file);
+                SDL_free(e.drop.file);
+                break;
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
                     e.window.event == SDL_WINDOWEVENT_MINIMIZED)

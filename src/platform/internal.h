@@ -149,6 +149,9 @@ bool renderer_shows_last_present();
 // Hands a headless frame to the driver, which has no swap to learn of it from.
 void renderer_end_frame();
 
+// A file the player dropped onto the window or the page (dropped_files.cpp).
+void file_dropped(const std::string& path);
+
 // Display (display.cpp).
 void pump_events();  // every input query calls this first
 // Full screen and vertical sync follow new settings at once (scaling is read every frame).
