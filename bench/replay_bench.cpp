@@ -3,7 +3,8 @@
 // hour of play (the limit is 1 MB), and how long playing a replay back headless takes per
 // minute of play (the time to reach a point of a replay from its start); then an hour's game
 // (an invincible hero running and jumping) watched with seeks to points all over it: the time
-// a seek takes and what the playback's snapshots take in memory. Run it by hand.
+// a seek takes and what the playback's snapshots take in memory; and seeks with drawing on.
+// Run it by hand.
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -53,10 +54,27 @@ void write_text(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
+// The runner's seeks to `count` points all over a replay of `frames`, back and forth, the first
+// from its end, then to its last frame; each just before a snapshot is due, the farthest a seek
+// plays from the snapshot it restores.
+std::string seeks_over(int frames, int count, uint32_t random) {
+    constexpr int kSnapshotFrames = 600;  // as the playback takes them
+    std::string seeks;
+    int at = frames - 2;
+    const int snapshots = frames / kSnapshotFrames;
+    for (int i = 0; i < count; ++i) {
+        random = random * 1103515245u + 12345u;
+        const int slot = static_cast<int>((random >> 8) % static_cast<uint32_t>(snapshots));
+        const int target = std::min(frames - 2, slot * kSnapshotFrames + kSnapshotFrames - 3);
+        seeks += " --seek " + std::to_string(at) + ":" + std::to_string(target);
+        at = target + 1;
+    }
+    return seeks + " --seek " + std::to_string(at) + ":" + std::to_string(frames - 1);
+}
+
 void hour_of_seeks(const std::string& sim) {
     constexpr int kHour = 60 * 60 * 60;
     constexpr int kSeeks = 100;
-    constexpr int kSnapshotFrames = 600;  // as the playback takes them
     const std::string ini = "/tmp/varnoth_replay_bench_hour.ini";
     const std::string input = "/tmp/varnoth_replay_bench_hour.txt";
     const std::string file = "/tmp/varnoth_replay_bench_hour.vrp";
@@ -78,22 +96,9 @@ void hour_of_seeks(const std::string& sim) {
         std::fprintf(stderr, "the hour's replay did not play\n");
         return;
     }
-    // Points all over the replay, back and forth, the first from its end; each just before a
-    // snapshot is due, the farthest a seek plays from the snapshot it restores.
-    std::string seeks;
-    int at = frames - 2;
-    uint32_t random = 12345;
-    const int snapshots = frames / kSnapshotFrames;
-    for (int i = 0; i < kSeeks; ++i) {
-        random = random * 1103515245u + 12345u;
-        const int slot = static_cast<int>((random >> 8) % static_cast<uint32_t>(snapshots));
-        const int target = std::min(frames - 2, slot * kSnapshotFrames + kSnapshotFrames - 3);
-        seeks += " --seek " + std::to_string(at) + ":" + std::to_string(target);
-        at = target + 1;
-    }
-    seeks += " --seek " + std::to_string(at) + ":" + std::to_string(frames - 1);
     std::string seek_out;
-    const double seeking = seconds_of_output(sim + " --replay " + file + seeks, seek_out);
+    const double seeking =
+        seconds_of_output(sim + " --replay " + file + seeks_over(frames, kSeeks, 12345), seek_out);
     std::printf("an hour's game watched (%d frames): played straight through in %.1f s\n", frames,
                 straight);
     std::printf("  %s", out.c_str());
@@ -102,6 +107,31 @@ void hour_of_seeks(const std::string& sim) {
         "(limit 500 ms)\n",
         1000.0 * (seeking - straight) / (kSeeks + 1), kSeeks + 1);
     for (const std::string& path : {ini, input, file, dump}) std::remove(path.c_str());
+}
+
+// The same seeks with drawing on, over a game that crosses from area 1.1 into 1.2 (its level
+// end and announcement are screens that copy the picture of play): the time a seek takes when
+// the frames it plays unseen are drawn only where a later screen reads their picture.
+void seeks_while_drawing() {
+    constexpr int kFrames = 6000;
+    constexpr int kSeeks = 30;
+    const std::string sim = kBin + "/varnoth-sim";
+    const std::string file = "/tmp/varnoth_replay_bench_drawing.vrp";
+    seconds_of(sim + " --no-draw --start 1.1 --input " + kWalk + "1.1.txt --frames " +
+               std::to_string(kFrames) + " --record " + file);
+    std::string out;
+    const double straight = seconds_of_output(sim + " --replay " + file + " --watch", out);
+    std::string seek_out;
+    const double seeking =
+        seconds_of_output(sim + " --replay " + file + seeks_over(kFrames, kSeeks, 54321), seek_out);
+    std::printf(
+        "a game of 1.1 and 1.2 watched with drawing (%d frames): played through in %.1f s\n",
+        kFrames, straight);
+    std::printf(
+        "  seek with drawing, to a point just before a snapshot is due: %.1f ms each on average "
+        "over %d seeks (the run with them: %.1f s)\n",
+        1000.0 * (seeking - straight) / (kSeeks + 1), kSeeks + 1, seeking);
+    std::remove(file.c_str());
 }
 
 }  // namespace
@@ -137,5 +167,6 @@ int main() {
         "  seek: reaching a point an hour in by playing from the start takes about %.1f s\n",
         60.0 * play_seconds / minutes);
     hour_of_seeks(sim);
+    seeks_while_drawing();
     return 0;
 }

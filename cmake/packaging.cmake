@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Desktop integration and the Debian package: the desktop entry, AppStream metadata, icons,
-# manual page, copyright and changelog are installed beside the program and data (see
-# src/CMakeLists.txt), and `cmake --build build --target package` makes the .deb with CPack.
+# Desktop integration and the Debian package: the desktop entry, AppStream metadata, the
+# replays' file type, icons, manual page, copyright and changelog are installed beside the
+# program and data (see src/CMakeLists.txt), and `cmake --build build --target package` makes
+# the .deb with CPack.
 set(VARNOTH_APP_ID org.varnoth.Varnoth CACHE STRING
     "AppStream id; the desktop entry is installed under this name")
 set(VARNOTH_PACKAGE_MAINTAINER "The Varnoth developers <maintainers@varnoth.invalid>" CACHE STRING
@@ -61,6 +62,9 @@ install(FILES ${VARNOTH_DIST_DIR}/varnoth.desktop DESTINATION ${CMAKE_INSTALL_DA
         RENAME ${VARNOTH_APP_ID}.desktop)
 install(FILES ${VARNOTH_DIST_OUT}/${VARNOTH_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The replays' file type; shared-mime-info's trigger adds it to the system's database.
+install(FILES ${VARNOTH_DIST_DIR}/varnoth-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME varnoth.xml)
 foreach(size ${VARNOTH_ICON_SIZES})
     install(FILES ${VARNOTH_DIST_OUT}/icons/${size}x${size}/apps/varnoth.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)

@@ -25,7 +25,8 @@ set_target_properties(varnoth-embed PROPERTIES IMPORTED_LOCATION ${VARNOTH_HOST_
 # back to the browser; the sounds, recordings and shipped level packs are packed into
 # varnoth.data and appear under /data; IndexedDB backs the top score (web_pre.js); leaving the
 # game runs the page's exit handler, which shows the closing page state; the page's touch
-# controls call the two functions of web_touch.cpp, which nothing else in the program names.
+# controls call the two functions of web_touch.cpp, and a file dropped onto the page the one of
+# web_host.cpp, which nothing else in the program names.
 function(varnoth_web_program target)
     set(web ${CMAKE_SOURCE_DIR}/src/platform/web)
     # The shipped level packs come along to be chosen; their overview pictures are for reading
@@ -43,7 +44,7 @@ function(varnoth_web_program target)
         # (Their names start with a dollar sign, which the build's command lines would not keep,
         # hence the file.)
         -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${web}/sdl_js_helpers.json
-        -sEXPORTED_FUNCTIONS=_main,_varnoth_touch_key,_varnoth_touch_pointer
+        -sEXPORTED_FUNCTIONS=_main,_varnoth_touch_key,_varnoth_touch_pointer,_varnoth_file_dropped
         -sALLOW_MEMORY_GROWTH -sEXIT_RUNTIME -sFORCE_FILESYSTEM -sENVIRONMENT=web -lidbfs.js
         "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data@/data"
         "SHELL:--exclude-file ${CMAKE_SOURCE_DIR}/data/hiscore.dat"

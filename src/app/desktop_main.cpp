@@ -14,6 +14,8 @@
 #include "platform/options.h"
 #include "platform/platform.h"
 #include "platform/user_paths.h"
+#include "replay/dropped_replays.h"
+#include "replay/replay_argument.h"
 #include "replay/replay_list_screen.h"
 #include "replay/replay_programs.h"
 #include "replay/replay_session.h"
@@ -28,12 +30,7 @@ int main(int argc, char** argv) {
         return validate_replays(std::vector<std::string>(args.begin() + 1, args.end()));
     }
     // A replay file given to the program (a file manager's "open with") is played at once.
-    std::string replay_file;
-    if (!args.empty() && args.back().size() > 4 &&
-        args.back().compare(args.back().size() - 4, 4, ".vrp") == 0) {
-        replay_file = AbsolutePath(args.back());
-        args.pop_back();
-    }
+    const std::string replay_file = take_replay_argument(args);
     const CommandLine line = ParseCommandLine(args);
     if (!line.run) {
         PlatformUseParentConsole();
@@ -61,6 +58,7 @@ int main(int argc, char** argv) {
     const std::string areas = data.empty() ? "" : data + "areas-reached.txt";
     keep_areas_reached_in(areas);
     add_replay_list(replays, areas);
+    add_dropped_replays();
     if (!replay_file.empty()) {
         start_up();
         after_logo();

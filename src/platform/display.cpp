@@ -301,6 +301,10 @@ void pump_events() {
             case SDL_TEXTINPUT:
                 input_text(e.text.text);
                 break;
+            case SDL_DROPFILE:
+                if (e.drop.file) file_dropped(e.drop.file);
+                SDL_free(e.drop.file);
+                break;
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
                     e.window.event == SDL_WINDOWEVENT_MINIMIZED)
@@ -491,6 +495,8 @@ int FramePace() {
 
 void SetFlipsUnseen(bool unseen) {
     d.unseen = unseen;
+    // A picture nobody sees is drawn only if a grab or a screenshot reads it.
+    plat::renderer_defer(unseen);
 }
 
 void SetWindowIcon(TImage* image, int frame) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace plat {
 
@@ -29,5 +30,7 @@ void host_presented();
 // Whether the player can put files of his own beside the game, such as level packs: on the
 // desktop, not in a browser page.
 bool host_takes_players_files();
+// One line for the player outside the picture (ShowNotice).
+void host_notice(const std::string& line);
 
 }  // namespace plat

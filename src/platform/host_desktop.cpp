@@ -2,6 +2,8 @@
 // The desktop host: OpenGL 3.3 core in a window of its own, plain sleeping waits.
 #include <SDL2/SDL.h>
 
+#include <cstdio>
+
 #include "platform/host.h"
 
 namespace plat {
@@ -36,6 +38,10 @@ void host_presented() {}
 
 bool host_takes_players_files() {
     return true;
+}
+
+void host_notice(const std::string& line) {
+    std::fprintf(stderr, "varnoth: %s\n", line.c_str());
 }
 
 }  // namespace plat

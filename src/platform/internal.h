@@ -123,6 +123,9 @@ void sleep_about(double ms);
 // Renderer (renderer.cpp): OpenGL when drawing, a command record otherwise.
 bool renderer_init();
 void renderer_clear();
+// While on, what is drawn waits instead of being drawn: a clear throws it away, and it is drawn
+// only when something reads the back buffer or draws for real after it (SetFlipsUnseen).
+void renderer_defer(bool defer);
 void renderer_draw_image(TImage* image, int frame, float x, float y);
 void renderer_draw_glyphs(TImageFont* font, const std::string& text, float x, float y);
 void renderer_draw_rect(float x, float y, float w, float h);
@@ -145,6 +148,9 @@ void renderer_flush();
 bool renderer_shows_last_present();
 // Hands a headless frame to the driver, which has no swap to learn of it from.
 void renderer_end_frame();
+
+// A file the player dropped onto the window or the page (dropped_files.cpp).
+void file_dropped(const std::string& path);
 
 // Display (display.cpp).
 void pump_events();  // every input query calls this first

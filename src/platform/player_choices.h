@@ -39,5 +39,6 @@ constexpr int kOptionsJoyButton = 8;
 void SetFramePace(int percent);
 int FramePace();
 // While on, Flip neither shows the picture nor waits for its time: the frames run as fast as
-// they are made (a watched replay seeking, or faster than the game).
+// they are made (a watched replay seeking, or faster than the game). Their pictures are drawn
+// only where something reads them (a later screen that grabs the picture, a screenshot).
 void SetFlipsUnseen(bool unseen);

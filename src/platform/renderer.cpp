@@ -34,6 +34,27 @@ struct Gl {
 };
 Gl gl;
 
+// Frames nobody sees (a seek's unseen run, the skipped frames of a fast replay) are not drawn
+// when nothing reads their picture: their batches wait here, and the next clear throws them
+// away. Whatever reads the back buffer (a grab, a screenshot, a present) or draws for real
+// first draws what waits, so the pixels are those of drawing every frame.
+struct WaitingBatch {
+    GLuint texture;
+    int blend;  // the OpenGL blend mode the batch is drawn with
+    size_t first, count;
+};
+struct Waiting {
+    bool deferring = false;
+    bool clear = false;  // the waiting picture begins with a clear in this colour
+    float clear_r = 0, clear_g = 0, clear_b = 0;
+    std::vector<Vertex> vertices;
+    std::vector<WaitingBatch> batches;
+    bool any() const { return clear || !batches.empty(); }
+};
+Waiting waiting;
+// A screen that never clears could heap up frames without end: past this, it is drawn.
+constexpr size_t kMostWaitingVertices = size_t{1} << 20;
+
 // What the no-draw mode remembers of a frame: unrotated, unscaled sprite draws, where their
 // top left corner falls before it is rounded down to a pixel (which only a grab needs).
 struct Stamp {
@@ -158,21 +179,50 @@ void upload_font(TImageFont* font) {
     font->uploaded = true;
 }
 
-void flush() {
-    if (!gl.ready || gl.batch.empty()) return;
+void draw_batch(const Vertex* vertices, size_t count, GLuint texture, int blend) {
     glBindFramebuffer(GL_FRAMEBUFFER, gl.fbo);
     glViewport(0, 0, plat::kScreenW, plat::kScreenH);
     glUseProgram(gl.program);
     glUniform2f(gl.screen_loc, plat::kScreenW * 0.5f * 2.0f, plat::kScreenH * 0.5f * 2.0f);
     glBindVertexArray(gl.vao);
     glBindBuffer(GL_ARRAY_BUFFER, gl.vbo);
-    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(gl.batch.size() * sizeof(Vertex)),
-                 gl.batch.data(), GL_STREAM_DRAW);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(count * sizeof(Vertex)), vertices,
+                 GL_STREAM_DRAW);
     glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, gl.batch_texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    set_blend(blend);
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(count));
+}
+
+void clear_to(float r, float g, float b) {
+    glBindFramebuffer(GL_FRAMEBUFFER, gl.fbo);
+    glClearColor(r, g, b, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+}
+
+// Draws the picture that waits, in the order it was asked for.
+void draw_waiting() {
+    if (!waiting.any()) return;
+    if (waiting.clear) clear_to(waiting.clear_r, waiting.clear_g, waiting.clear_b);
+    for (const WaitingBatch& b : waiting.batches)
+        draw_batch(waiting.vertices.data() + b.first, b.count, b.texture, b.blend);
+    waiting.clear = false;
+    waiting.vertices.clear();
+    waiting.batches.clear();
+}
+
+void flush() {
+    if (!gl.ready || gl.batch.empty()) return;
     const bool shared = gl.batch_blend != 4 && gl.batch_blend != 5;
-    set_blend(!shared ? gl.batch_blend : (gl.batch_translucent ? 3 : 1));
-    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(gl.batch.size()));
+    const int blend = !shared ? gl.batch_blend : (gl.batch_translucent ? 3 : 1);
+    if (waiting.deferring && waiting.vertices.size() < kMostWaitingVertices) {
+        waiting.batches.push_back(
+            WaitingBatch{gl.batch_texture, blend, waiting.vertices.size(), gl.batch.size()});
+        waiting.vertices.insert(waiting.vertices.end(), gl.batch.begin(), gl.batch.end());
+    } else {
+        draw_waiting();
+        draw_batch(gl.batch.data(), gl.batch.size(), gl.batch_texture, blend);
+    }
     gl.batch.clear();
     gl.batch_translucent = false;
     gl.batch_quads = 0;
@@ -334,12 +384,28 @@ bool renderer_init() {
 void renderer_clear() {
     g_stamp_count = 0;
     if (!gl.ready) return;
-    flush();
     const DrawState& s = draw_state();
     gl.touched = true;
-    glBindFramebuffer(GL_FRAMEBUFFER, gl.fbo);
-    glClearColor(s.cls_r / 255.0f, s.cls_g / 255.0f, s.cls_b / 255.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    // Whatever waits, and whatever is queued, the clear paints over.
+    gl.batch.clear();
+    gl.batch_translucent = false;
+    gl.batch_quads = 0;
+    gl.batch_opaque_blended = 0;
+    waiting.vertices.clear();
+    waiting.batches.clear();
+    waiting.clear = waiting.deferring;
+    if (waiting.deferring) {
+        waiting.clear_r = s.cls_r / 255.0f, waiting.clear_g = s.cls_g / 255.0f,
+        waiting.clear_b = s.cls_b / 255.0f;
+        return;
+    }
+    clear_to(s.cls_r / 255.0f, s.cls_g / 255.0f, s.cls_b / 255.0f);
+}
+
+void renderer_defer(bool defer) {
+    if (!gl.ready || defer == waiting.deferring) return;
+    flush();
+    waiting.deferring = defer;
 }
 
 void renderer_draw_image(TImage* image, int frame, float x, float y) {
@@ -408,6 +474,7 @@ static void read_rect(int x, int y, int w, int h, std::vector<uint32_t>& out) {
         return;
     }
     flush();
+    draw_waiting();
     int x0 = std::max(x, 0), y0 = std::max(y, 0);
     int x1 = std::min(x + w, kScreenW), y1 = std::min(y + h, kScreenH);
     if (x0 >= x1 || y0 >= y1) return;
@@ -427,7 +494,8 @@ void renderer_forget(TImage* image) {
                                      [image](const Stamp& st) { return st.image == image; });
     g_stamp_count = static_cast<size_t>(kept - g_stamps.begin());
     if (!gl.ready || !image->texture) return;
-    flush();  // the queued batch may still draw from it
+    flush();  // the queued batch and the waiting picture may still draw from it
+    draw_waiting();
     if (gl.batch_texture == image->texture) gl.batch_texture = 0;
     glDeleteTextures(1, &image->texture);
     image->texture = 0;
@@ -478,6 +546,7 @@ void renderer_end_frame() {
 bool renderer_picture(unsigned& framebuffer, unsigned& texture) {
     if (!gl.ready) return false;
     flush();
+    draw_waiting();
     framebuffer = gl.fbo;
     texture = gl.colour;
     return true;

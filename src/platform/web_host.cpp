@@ -5,10 +5,17 @@
 #include <SDL2/SDL.h>
 #include <emscripten.h>
 
+#include <filesystem>
+#include <string>
+
 #include "platform/host.h"
 #include "platform/internal.h"
 
 namespace {
+// The page shows a line for a while (index.html).
+EM_JS(void, page_notice, (const char* line), {
+    if (Module['varnothNotice']) Module['varnothNotice'](UTF8ToString(line));
+});
 // index.html keeps full screen.
 EM_JS(void, page_set_fullscreen, (int on), {
     if (Module['varnothFullscreen']) Module['varnothFullscreen'](on);
@@ -68,4 +75,17 @@ bool host_takes_players_files() {
     return false;
 }
 
+void host_notice(const std::string& line) {
+    page_notice(line.c_str());
+}
+
 }  // namespace plat
+
+// A file dropped onto the page: the page has put it, alone, into this folder (index.html).
+extern "C" EMSCRIPTEN_KEEPALIVE void varnoth_file_dropped() {
+    std::error_code error;
+    std::filesystem::directory_iterator it("/dropped", error);
+    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        if (it->is_regular_file(error)) plat::file_dropped(it->path().string());
+    }
+}

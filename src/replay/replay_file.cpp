@@ -170,6 +170,10 @@ bool decode_replay(const std::string& bytes, ReplayRecord& r, std::string& why) 
     return true;
 }
 
+bool begins_as_replay(const std::string& bytes) {
+    return bytes.compare(0, sizeof kMagic - 1, kMagic) == 0;
+}
+
 bool read_replay_file(const std::string& path, ReplayRecord& r, std::string& why) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) {

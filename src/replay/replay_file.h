@@ -59,6 +59,8 @@ bool decode_replay(const std::string& bytes, ReplayRecord& replay, std::string& 
 // Reads and decodes a file, a recorded game's or a walkthrough's; a file that cannot be read
 // says so in `why`.
 bool read_replay_file(const std::string& path, ReplayRecord& replay, std::string& why);
+// True when the bytes begin as every replay does (the file type's mark, VRPL), whatever follows.
+bool begins_as_replay(const std::string& bytes);
 
 // "1.1 to 2.3"
 std::string replay_areas_text(const ReplayRecord& replay);

@@ -1,9 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package into a scratch folder and checks it without installing it: its name,
 # control fields and dependencies (and that apt would resolve them), its file list and modes,
-# lintian's verdict, the changelog, desktop entry and AppStream metadata, and a run of the
-# unpacked program under a virtual X server that must play the music it finds in the unpacked
-# data folder, and stay silent once that folder is gone.
+# lintian's verdict, the changelog, desktop entry, AppStream metadata and the replays' file type,
+# and a run of the unpacked program under a virtual X server that must play the music it finds
+# in the unpacked data folder, and stay silent once that folder is gone.
 # -DCPACK=<cpack> -DBUILD=<build folder> -DSRC=<source folder> -DVERSION=<project version>
 # -DAPP_ID=<AppStream id>
 set(scratch ${BUILD}/package-check)
@@ -71,6 +71,7 @@ set(expected
     "-rwxr-xr-x ./usr/games/varnoth"
     "-rw-r--r-- ./usr/share/applications/${APP_ID}.desktop"
     "-rw-r--r-- ./usr/share/metainfo/${APP_ID}.metainfo.xml"
+    "-rw-r--r-- ./usr/share/mime/packages/varnoth.xml"
     "-rw-r--r-- ./usr/share/man/man6/varnoth.6.gz"
     "-rw-r--r-- ./usr/share/doc/varnoth/copyright"
     "-rw-r--r-- ./usr/share/doc/varnoth/changelog.gz")
@@ -144,6 +145,55 @@ endif()
 find_program(APPSTREAMCLI appstreamcli)
 if(APPSTREAMCLI)
     run(${APPSTREAMCLI} validate-tree --no-net ${root})
+endif()
+
+# --- The replays' file type: the desktop entry opens it, and a database built from the package's
+# file alone knows a replay by its name and, renamed, by its first bytes.
+file(READ ${root}/usr/share/applications/${APP_ID}.desktop desktop)
+foreach(line "Exec=varnoth %f" "MimeType=application/x-varnoth-replay;")
+    if(NOT desktop MATCHES "\n${line}\n")
+        message(FATAL_ERROR "the desktop entry lacks ${line}:\n${desktop}")
+    endif()
+endforeach()
+set(mime_xml ${root}/usr/share/mime/packages/varnoth.xml)
+file(READ ${mime_xml} mime)
+foreach(part "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">"
+        "<mime-type type=\"application/x-varnoth-replay\">" "<glob pattern=\"\\*\\.vrp\"/>"
+        "<match type=\"string\" value=\"VRPL\" offset=\"0\"/>")
+    if(NOT mime MATCHES "${part}")
+        message(FATAL_ERROR "the file type lacks ${part}:\n${mime}")
+    endif()
+endforeach()
+find_program(XMLLINT xmllint)
+if(XMLLINT)
+    run(${XMLLINT} --noout ${mime_xml})
+endif()
+find_program(UPDATE_MIME_DATABASE update-mime-database)
+if(UPDATE_MIME_DATABASE)
+    set(mime_db ${scratch}/mime/share/mime)
+    file(MAKE_DIRECTORY ${mime_db}/packages)
+    file(COPY ${mime_xml} DESTINATION ${mime_db}/packages)
+    run(${UPDATE_MIME_DATABASE} ${mime_db})
+    file(READ ${mime_db}/globs2 globs)
+    if(NOT globs MATCHES "\n50:application/x-varnoth-replay:\\*\\.vrp\n")
+        message(FATAL_ERROR "the database built from the file type has no glob:\n${globs}")
+    endif()
+    # gio asks the same database a file manager asks.
+    find_program(GIO gio)
+    if(GIO)
+        file(WRITE "${scratch}/mime/a replay" "VRPL, renamed")
+        file(WRITE ${scratch}/mime/game.vrp "known by its name")
+        execute_process(
+            COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_DIRS=${scratch}/mime/share
+                    XDG_DATA_HOME=${scratch}/mime/none ${GIO} info -a standard::content-type
+                    "${scratch}/mime/a replay" ${scratch}/mime/game.vrp
+            RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+        string(REGEX MATCHALL "content-type: application/x-varnoth-replay" seen "${out}")
+        list(LENGTH seen seen)
+        if(NOT rc EQUAL 0 OR NOT seen EQUAL 2)
+            message(FATAL_ERROR "gio does not know both files as replays (${rc}):\n${out}${err}")
+        endif()
+    endif()
 endif()
 
 # --- The unpacked program finds its data: the title music, sent to SDL's disk audio driver,

@@ -194,3 +194,52 @@ TEST(ReplayRun, SeekingForwardAndBackLandsOnTheStatesOfPlayingThrough) {
         EXPECT_TRUE(same_state(play_state(seen), r.end_state)) << c.name;
     }
 }
+
+// With drawing on, a seek plays its unseen frames without drawing them, except the pictures a
+// later screen copies: the level end fades out the last picture of play, the next area's
+// announcement fades in its first. A seek that plays unseen from before area 1.1's end and lands
+// in either fade must show the picture of playing through, and reach its state.
+TEST(ReplayRun, ASeekAcrossAnAreaChangeWhileDrawingShowsWhatPlayingThroughShows) {
+    // The replay ends in the fade of 1.2's announcement; the same game cut in the fade of 1.1's
+    // level end ends there.
+    const int kLevelEndFade = 1820, kAnnouncementFade = 2150;
+    const std::string args = "--start 1.1 --input " + kWalkthroughs + "1.1.txt";
+    const Recorded whole = record("draw_seek_whole", args, kAnnouncementFade);
+    const Recorded cut = record("draw_seek_cut", args, kLevelEndFade);
+    const struct {
+        const Recorded& replay;
+        int frames;
+    } cases[] = {{cut, kLevelEndFade}, {whole, kAnnouncementFade}};
+    for (const auto& c : cases) {
+        // Played through, the runner's frames are the replay's (the line at the bottom shows
+        // the replay's length, so each is played through on its own).
+        const std::string through = c.replay.file + "_through.png";
+        ASSERT_EQ(run_sim("--replay " + c.replay.file + " --watch --shot " +
+                          std::to_string(c.frames) + ":" + through),
+                  0);
+        // From frame 900 on to the replay's last frame but one: the snapshot at hand is from
+        // before the hero reaches the cauldron, so the whole level end plays unseen.
+        const std::string seek = " --seek 900:" + std::to_string(c.frames - 1);
+        const std::string counted = c.replay.file + "_counted.json";
+        ASSERT_EQ(run_sim("--no-draw --replay " + c.replay.file + seek + " --dump end:" + counted),
+                  0);
+        int last = 0;
+        ASSERT_EQ(std::sscanf(slurp(counted).c_str(), "{\"frame\":%d,", &last), 1);
+        ASSERT_GT(last, c.frames) << "the seek played frames unseen";
+        // The runner's frames count the unseen ones too: its last is the replay's last.
+        const std::string shot = c.replay.file + "_seek.png";
+        const std::string dump = c.replay.file + "_seek.json";
+        std::string err;
+        ASSERT_EQ(run_sim("--replay " + c.replay.file + seek + " --shot " + std::to_string(last) +
+                              ":" + shot + " --dump end:" + dump,
+                          &err),
+                  0)
+            << err;
+        EXPECT_TRUE(same_state(play_state(slurp(dump)), c.replay.end_state)) << c.frames;
+        const std::string seen = slurp(shot);
+        EXPECT_FALSE(seen.empty()) << c.frames;
+        EXPECT_TRUE(seen == slurp(through))
+            << "after the seek, frame " << c.frames << " shows another picture than playing "
+            << "through: " << shot << " and " << through;
+    }
+}

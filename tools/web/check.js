@@ -3,8 +3,9 @@
 // local server, the logo, the title, a one-player game started with the jump key up to the
 // first screen of area 1.1, the picture fitted to a laptop's page (1366 x 768) and back, the
 // pause kept through a resize, Escape to the closing page state, a reload that must find the
-// top score kept in the browser's storage, full screen from the button and F11, and the touch
-// run (check_touch.js). Screenshots go to OUT for a person to look at.
+// top score kept in the browser's storage, the last game's replay downloaded and dropped back
+// (check_replays.js), full screen from the button and F11, and the touch run (check_touch.js).
+// Screenshots go to OUT for a person to look at.
 //   usage: node check.js BUILD_WEB_DIR OUT_DIR CHROMIUM
 'use strict';
 const fs = require('fs');
@@ -13,6 +14,7 @@ const puppeteer = require('puppeteer-core');
 const {serve, sleep, expect, failed, until, look, waitForScreen, litBox} =
     require('./check_support.js');
 const {touchRun} = require('./check_touch.js');
+const {replayRun} = require('./check_replays.js');
 
 const [site, out, chromium] = process.argv.slice(2);
 
@@ -153,6 +155,8 @@ async function main() {
     await until(page, () => window.Module && Module.calledRun, 60000);
     expect(await waitForScreen(page, out, 'title', '5-title-after-reload', 90000),
            'after a reload the title shows again');
+    // The first session's game was recorded: its replay downloaded, and dropped back.
+    await replayRun(page, out);
     await page.setViewport({width: 1366, height: 768});
     await sleep(1500);
     const whole = path.join(out, '5b-title-integer-1366x768.png');

@@ -83,6 +83,58 @@ function varnothKeep(done) {
   });
 }
 
+// The replays the game keeps, as on the desktop in the player's data folder (IndexedDB keeps
+// the home folder).
+var varnothReplays = varnothHome + '/.local/share/varnoth/replays';
+// A dropped file goes alone into this folder, where the game finds it (web_host.cpp).
+var varnothDropped = '/dropped';
+
+// The newest replay as {name, bytes}, or null when the game has kept none.
+Module['varnothLastReplay'] = function () {
+  var newest = null;
+  var names;
+  try {
+    names = FS.readdir(varnothReplays);
+  } catch (e) {
+    return null;
+  }
+  names.forEach(function (name) {
+    if (!/\.vrp$/.test(name)) return;
+    try {
+      var st = FS.stat(varnothReplays + '/' + name);
+      if (!FS.isFile(st.mode)) return;
+      var time = st.mtime.getTime();
+      if (!newest || time > newest.time || (time === newest.time && name > newest.name))
+        newest = {name: name, time: time};
+    } catch (e) {
+      // Gone meanwhile: not a candidate.
+    }
+  });
+  if (!newest) return null;
+  try {
+    return {name: newest.name, bytes: FS.readFile(varnothReplays + '/' + newest.name)};
+  } catch (e) {
+    return null;
+  }
+};
+
+// Hands a dropped file to the game, which plays it from the title; the answer is what the
+// page says at once ('' when the game takes it).
+Module['varnothDrop'] = function (name, bytes) {
+  if (Module['varnothExited'] || !Module['calledRun']) return 'the game is not running';
+  try {
+    FS.readdir(varnothDropped).forEach(function (old) {
+      if (old !== '.' && old !== '..') FS.unlink(varnothDropped + '/' + old);
+    });
+    var plain = name.replace(/[\/\\]/g, '_') || 'dropped.vrp';
+    FS.writeFile(varnothDropped + '/' + plain, bytes);
+  } catch (e) {
+    return name + ': it cannot be read';
+  }
+  Module['_varnoth_file_dropped']();
+  return '';
+};
+
 Module['preRun'] = Module['preRun'] || [];
 Module['preRun'].push(function () {
   // The page turns touches into the mouse itself (index.html), one finger and on the picture
@@ -90,6 +142,7 @@ Module['preRun'].push(function () {
   ENV['SDL_TOUCH_MOUSE_EVENTS'] = '0';
   ENV['HOME'] = varnothHome;
   FS.createPath('/', 'data', true, true);
+  FS.createPath('/', varnothDropped.slice(1), true, true);
   varnothKept.forEach(function (folder) {
     FS.createPath('/', folder.slice(1), true, true);
     FS.mount(IDBFS, {}, folder);
