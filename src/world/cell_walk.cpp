@@ -22,10 +22,6 @@ void walk_every_cell(bool every) {
     g_every_cell = every;
 }
 
-bool walking_every_cell() {
-    return g_every_cell;
-}
-
 CellWindow cells_with_more_to_do() {
     constexpr float kAll = std::numeric_limits<float>::infinity();
     if (g_every_cell) return {-kAll, kAll};

@@ -18,9 +18,9 @@ struct CellWindow {
 };
 CellWindow cells_with_more_to_do();
 
-// The tests compare the two ways over whole games: with true, every cell is handed to `turn`.
+// The tests compare the two ways over whole games: with true, every cell at a finite place is
+// handed to `turn`.
 void walk_every_cell(bool every);
-bool walking_every_cell();
 
 // Each cell's turn in index order: `turn(i)` for every cell that can do more than scroll, the
 // scroll alone for the rest. A turn begins with update(), which sets the blend mode before it
