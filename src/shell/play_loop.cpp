@@ -27,11 +27,13 @@ void game_tag::play_game() {
     const int dx = player_tag::get_inputs();
     player_tag& p = hero();
 
-    // Cell by cell, so a cell's own update is seen by both collision tests at once.
+    // Cell by cell, so a cell's own update is seen by both collision tests at once. (The walk
+    // passes over what cannot change anything: see world/cell_walk.h.)
+    const HeroReach reach;
     walk_cells(dx, [&](int i) {
         map_cells[i].update(dx);
         fireball.collisions(i);
-        p.collisions(i);
+        if (reach.may_touch(p, map_cells[i])) p.collisions(i);
     });
 
     if (game.invincible != 0) {

@@ -22,6 +22,24 @@ void walk_every_cell(bool every) {
     g_every_cell = every;
 }
 
+namespace {
+
+// The drawing is neither turned nor scaled.
+bool plain_drawing() {
+    float sx = 0, sy = 0;
+    GetScale(sx, sy);
+    return GetRotation() == 0 && sx == 1 && sy == 1;
+}
+
+}  // namespace
+
+HeroReach::HeroReach() {
+    if (g_every_cell || !plain_drawing() || !img_sprites) return;
+    narrowed_ = true;
+    width_ = ImageWidth(img_sprites);
+    height_ = ImageHeight(img_sprites);
+}
+
 CellWindow cells_with_more_to_do() {
     constexpr float kAll = std::numeric_limits<float>::infinity();
     if (g_every_cell) return {-kAll, kAll};
@@ -30,10 +48,7 @@ CellWindow cells_with_more_to_do() {
     // Unturned and unscaled (as every cell's update leaves the drawing), two sprites of the
     // sheet meet only when their x are less than its width apart; under any other transform
     // the test looks at more, and so does the walk.
-    float sx = 0, sy = 0;
-    GetScale(sx, sy);
-    const bool plain = GetRotation() == 0 && sx == 1 && sy == 1;
-    if (!plain || !(fireball.x > -kFarthestFireball && fireball.x < kFarthestFireball))
+    if (!plain_drawing() || !(fireball.x > -kFarthestFireball && fireball.x < kFarthestFireball))
         return {-kAll, kAll};
     // A cell at x <= n (a whole number) has Int(x) <= n, and one at x >= n has Int(x) >= n.
     const int fx = Int(fireball.x);

@@ -18,6 +18,25 @@ struct CellWindow {
 };
 CellWindow cells_with_more_to_do();
 
+// The hero's test of a cell asks whether his sprite and the cell's meet: unturned and unscaled
+// (as the walk begins, and as every drawn cell leaves the drawing), not when the two stand a
+// sprite's width or height apart or more, where it finds nothing to do. Worked out per frame,
+// and asked with the hero where he stands at the cell's turn, since a cell can move him.
+class HeroReach {
+  public:
+    HeroReach();
+    bool may_touch(const player_tag& p, const map_tag& c) const {
+        if (!narrowed_) return true;
+        const int dx = Int(p.x) - Int(c.x);
+        const int dy = Int(p.y) - Int(c.y);
+        return dx < width_ && dx > -width_ && dy < height_ && dy > -height_;
+    }
+
+  private:
+    bool narrowed_ = false;
+    int width_ = 0, height_ = 0;
+};
+
 // The tests compare the two ways over whole games: with true, every cell at a finite place is
 // handed to `turn`.
 void walk_every_cell(bool every);
