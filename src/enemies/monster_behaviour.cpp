@@ -43,9 +43,12 @@ void firebar(monster_tag& m) {
     int ax = Int(m.x);
     int ay = Int(m.y);
     m.ctr1 += static_cast<float>(m.frametmr);
+    // One angle for the whole arm.
+    const double sine = sin_deg(m.ctr1);
+    const double cosine = cos_deg(m.ctr1);
     for (int ball = 0; ball < 6; ++ball) {
-        ax = Int(ax + 20.0 * sin_deg(m.ctr1));
-        ay = Int(ay - 20.0 * cos_deg(m.ctr1));
+        ax = Int(ax + 20.0 * sine);
+        ay = Int(ay - 20.0 * cosine);
         SetRotation(static_cast<float>(m.rotation));
         DrawImage(img_sprites, static_cast<float>(ax), static_cast<float>(ay), m.frame);
         SetRotation(0);

@@ -27,19 +27,30 @@ struct Turn {
 constexpr int kTurnBits = 10;
 std::array<Turn, size_t{1} << kTurnBits> g_turns;
 
+// Kept out of line, so that a known angle costs no more than a look.
+[[gnu::noinline]] void learn_turn(Turn& t, uint32_t bits, float degrees) {
+    const double rad = degrees * 3.14159265358979323846 / 180.0;
+    t = Turn{bits, static_cast<float>(std::cos(rad)), static_cast<float>(std::sin(rad))};
+}
+
 const Turn& turn_of(float degrees) {
     uint32_t bits = 0;
     std::memcpy(&bits, &degrees, sizeof bits);
     Turn& t = g_turns[(bits * 2654435761u) >> (32 - kTurnBits)];
-    if (t.bits != bits) {
-        const double rad = degrees * 3.14159265358979323846 / 180.0;
-        t = Turn{bits, static_cast<float>(std::cos(rad)), static_cast<float>(std::sin(rad))};
-    }
+    if (t.bits != bits) learn_turn(t, bits, degrees);
     return t;
 }
 
 void recompute() {
     plat::DrawState& s = plat::draw_state();
+    // Most calls put the drawing back upright at scale 1: the sums below, done beforehand.
+    uint32_t rot_bits = 0;
+    std::memcpy(&rot_bits, &s.rot, sizeof rot_bits);
+    if (rot_bits == 0 && s.sx == 1 && s.sy == 1) {
+        s.ix = 1, s.iy = -0.0f, s.jx = 0, s.jy = 1;
+        s.plain = true;
+        return;
+    }
     const Turn& t = turn_of(s.rot);
     const float c = t.c, sn = t.sn;
     s.ix = c * s.sx;

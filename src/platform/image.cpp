@@ -194,23 +194,24 @@ void bounds(const Placed& p, const plat::DrawState& s, int& x0, int& y0, int& x1
 
 // Each frame of play tests the hero against every solid cell on the screen, nearly all of them
 // far from him: the test of the two boxes comes first and costs little.
+// Boxes apart give false whichever frames are named, so the frames are checked after them.
 bool ImagesCollide(TImage* image1, int x1, int y1, int frame1, TImage* image2, int x2, int y2,
                    int frame2) {
-    if (!image1 || !image2 || frame1 < 0 || frame2 < 0) return false;
-    if (static_cast<size_t>(frame1) >= image1->frames.size() ||
-        static_cast<size_t>(frame2) >= image2->frames.size())
-        return false;
-    g_layers_used |= 0x80000000u;
+    if (!image1 || !image2) return false;
     const plat::DrawState& s = plat::draw_state();
     x1 += static_cast<int>(s.origin_x), y1 += static_cast<int>(s.origin_y);
     x2 += static_cast<int>(s.origin_x), y2 += static_cast<int>(s.origin_y);
-    if (!s.plain) return collide_transformed(image1, x1, y1, frame1, image2, x2, y2, frame2);
     const int ax = x1 - static_cast<int>(image1->handle_x);
     const int ay = y1 - static_cast<int>(image1->handle_y);
     const int bx = x2 - static_cast<int>(image2->handle_x);
     const int by = y2 - static_cast<int>(image2->handle_y);
-    if (ax >= bx + image2->width || bx >= ax + image1->width || ay >= by + image2->height ||
-        by >= ay + image1->height)
+    if (s.plain && (ax >= bx + image2->width || bx >= ax + image1->width ||
+                    ay >= by + image2->height || by >= ay + image1->height))
         return false;
+    if (frame1 < 0 || frame2 < 0 || static_cast<size_t>(frame1) >= image1->frames.size() ||
+        static_cast<size_t>(frame2) >= image2->frames.size())
+        return false;
+    g_layers_used |= 0x80000000u;
+    if (!s.plain) return collide_transformed(image1, x1, y1, frame1, image2, x2, y2, frame2);
     return collide_plain(image1, ax, ay, frame1, image2, bx, by, frame2);
 }

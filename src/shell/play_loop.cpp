@@ -3,6 +3,7 @@
 // the fireball and the cauldron, then the rules of no single object. The call order is also
 // the drawing order, back to front. destroy_all clears a level between lives and games.
 #include "shell/globals.h"
+#include "world/cell_walk.h"
 
 namespace {
 constexpr int kTrailPeriod = 2;  // a trail image once the timer passes this: every 3rd frame
@@ -26,12 +27,14 @@ void game_tag::play_game() {
     const int dx = player_tag::get_inputs();
     player_tag& p = hero();
 
-    // Cell by cell, so a cell's own update is seen by both collision tests at once.
-    for (int i = 0; i < map_tag::kCells; ++i) {
+    // Cell by cell, so a cell's own update is seen by both collision tests at once. (The walk
+    // passes over what cannot change anything: see world/cell_walk.h.)
+    const HeroReach reach;
+    walk_cells(dx, [&](int i) {
         map_cells[i].update(dx);
         fireball.collisions(i);
-        p.collisions(i);
-    }
+        if (reach.may_touch(p, map_cells[i])) p.collisions(i);
+    });
 
     if (game.invincible != 0) {
         --game.invincible;

@@ -32,6 +32,11 @@ struct map_tag {
     static bool Load(int level, int area);
     static void initialize();
     void update(int dx);
+    // The part of update() that every cell runs, seen or not: it moves with the world and its
+    // multi-reward timer runs down.
+    void scroll(int dx);
+    // Drawn, and so animated, by update(): the cell is at least partly on the screen.
+    bool on_screen() const;
 };
 
 // Solid sets of the terrain codes.

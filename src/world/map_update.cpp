@@ -8,15 +8,23 @@ constexpr int kBlankFrame = 0;
 constexpr int kGlowFrame = 36;
 }  // namespace
 
-void map_tag::update(int dx) {
+// The timer runs even off screen and during the still screens, before the visibility test.
+void map_tag::scroll(int dx) {
     x += dx;
-    // The timer runs even off screen and during the still screens, before the visibility test.
     if (multitmr > 1) {
         multitmr -= 1;
         if (multitmr < 2) multitmr = 2;
     }
+}
+
+bool map_tag::on_screen() const {
+    return x > -40 && x < 680;
+}
+
+void map_tag::update(int dx) {
+    scroll(dx);
     SetBlend(1);
-    if (!(x > -40 && x < 680)) return;
+    if (!on_screen()) return;
 
     if (yoffset < 0) {
         // Fill the gap the jumping block leaves behind.
