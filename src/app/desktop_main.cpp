@@ -23,7 +23,7 @@
 
 int main(int argc, char** argv) {
     if (area_check_child_wanted(argc, argv)) return area_check_child_main();
-    std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args = PlatformArguments(argc, argv);
     if (args.size() == 2 && args[0] == kValidateOneArgument) return validate_one_replay(args[1]);
     if (!args.empty() && args[0] == "--validate") {
         PlatformUseParentConsole();

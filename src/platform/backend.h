@@ -26,6 +26,9 @@ void PlatformUseDesktop();
 // window of its own gets none unless it asks (its output already going to a file or a pipe
 // stays there); nothing to do elsewhere.
 void PlatformUseParentConsole();
+// The program's arguments after its name, in UTF-8 as every path the game holds: Windows
+// hands main() those of its ANSI code page, which cannot name every file.
+std::vector<std::string> PlatformArguments(int argc, char** argv);
 // The player's settings for this desktop run (full screen, scaling, vertical sync, keys, the
 // effects and music the game starts with) and those the settings file holds. With a path, the
 // file's settings, changed by what the player switched during the run, are written there when

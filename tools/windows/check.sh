@@ -112,6 +112,21 @@ else
     failed=1
 fi
 
+# A replay opened from Explorer in a folder named in letters that no ANSI code page holds
+# together: the program must read its name from the wide command line.
+far_folder="$work/Ρεπλέι 日本"
+rm -rf "$far_folder"
+mkdir -p "$far_folder"
+cp "$work/windows.vrp" "$far_folder/game.vrp"
+far_line="$(cd "$game" && LC_ALL=C.UTF-8 wine varnoth.exe --validate "Z:$far_folder/game.vrp" \
+    2>&1 | tr -d '\r' | grep ': ok, ' || true)"
+if [ -n "$far_line" ]; then
+    echo "windows: a replay in a folder named in Greek and Japanese is read by its name"
+else
+    echo "windows: varnoth.exe --validate could not read a replay in a folder named in Greek and Japanese" >&2
+    failed=1
+fi
+
 # The editor under Wine: a cell painted and saved through the runner, the old source kept as
 # .bak; the saved source must be the one the Linux runner saves from the same input.
 edit_script="$work/edit.txt"
@@ -241,5 +256,42 @@ quit_check() {
     return 1
 }
 quit_check || failed=1
+
+# The editor in a window of its own: `varnoth.exe --edit DIR` draws the area and its palette,
+# and Escape, with nothing changed, leaves it and ends the program.
+editor_window_check() {
+    local dir="$work/edit-window" waited=0 colours=0 window _
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    cp "$root/data/packs/first-steps/pack.ini" "$root/data/packs/first-steps/map1.1.txt" "$dir/"
+    (cd "$game" && exec wine varnoth.exe --edit "Z:$dir" 1.1) >"$work/editor.log" 2>&1 &
+    game_pid=$!
+    pids+=("$game_pid")
+    while [ $waited -lt 30 ] && [ "$colours" -le 16 ]; do
+        sleep 2
+        waited=$((waited + 2))
+        kill -0 "$game_pid" 2>/dev/null || { echo "windows: varnoth.exe --edit stopped:" >&2
+                                             cat "$work/editor.log" >&2; return 1; }
+        xwininfo -root -tree | grep -q '"Varnoth"' || continue
+        colours="$(shot editor-window)"
+    done
+    if [ "$colours" -le 16 ]; then
+        echo "windows: varnoth.exe --edit drew no picture within $waited s" >&2
+        return 1
+    fi
+    echo "windows: varnoth.exe --edit opened the editor in a window ($colours colours)"
+    window="$(xdotool search --name '^Varnoth$' | head -1)"
+    for _ in $(seq 10); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        xdotool windowfocus --sync "$window" key Escape 2>/dev/null || true
+        sleep 1
+    done
+    if kill -0 "$game_pid" 2>/dev/null; then
+        echo "windows: the editor did not end on Escape" >&2
+        return 1
+    fi
+    echo "windows: Escape left the editor and ended the program"
+}
+editor_window_check || failed=1
 [ $failed -eq 0 ] && echo "windows: all checks passed"
 exit $failed
