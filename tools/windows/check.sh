@@ -231,17 +231,23 @@ options_check() {
 }
 options_check || failed=1
 
-# Escape on the title ends the game, which then writes its settings.
-quit_check() {
+# Escape pressed in the game's window, once a second, until the program has ended (true) or
+# ten seconds have gone by (false).
+escape_until_ended() {
     local window _
     window="$(xdotool search --name '^Varnoth$' | head -1)"
     for _ in $(seq 10); do
-        kill -0 "$game_pid" 2>/dev/null || break
+        kill -0 "$game_pid" 2>/dev/null || return 0
         # Xvfb has no window manager to activate a window; focusing it is enough.
         xdotool windowfocus --sync "$window" key Escape 2>/dev/null || true
         sleep 1
     done
-    if kill -0 "$game_pid" 2>/dev/null; then
+    ! kill -0 "$game_pid" 2>/dev/null
+}
+
+# Escape on the title ends the game, which then writes its settings.
+quit_check() {
+    if ! escape_until_ended; then
         echo "windows: varnoth.exe did not end on Escape" >&2
         return 1
     fi
@@ -260,7 +266,7 @@ quit_check || failed=1
 # The editor in a window of its own: `varnoth.exe --edit DIR` draws the area and its palette,
 # and Escape, with nothing changed, leaves it and ends the program.
 editor_window_check() {
-    local dir="$work/edit-window" waited=0 colours=0 window _
+    local dir="$work/edit-window" waited=0 colours=0
     rm -rf "$dir"
     mkdir -p "$dir"
     cp "$root/data/packs/first-steps/pack.ini" "$root/data/packs/first-steps/map1.1.txt" "$dir/"
@@ -280,13 +286,7 @@ editor_window_check() {
         return 1
     fi
     echo "windows: varnoth.exe --edit opened the editor in a window ($colours colours)"
-    window="$(xdotool search --name '^Varnoth$' | head -1)"
-    for _ in $(seq 10); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        xdotool windowfocus --sync "$window" key Escape 2>/dev/null || true
-        sleep 1
-    done
-    if kill -0 "$game_pid" 2>/dev/null; then
+    if ! escape_until_ended; then
         echo "windows: the editor did not end on Escape" >&2
         return 1
     fi
