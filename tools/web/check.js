@@ -131,7 +131,7 @@ async function main() {
     while (!thanks && presses < 10) {
       await pressKey(page, 'Escape', 100);
       presses++;
-      thanks = await until(page, () => document.body.className === 'message' &&
+      thanks = await until(page, () => document.body.classList.contains('message') &&
                                        /Thanks for playing/.test(document.body.innerText),
                            3000);
     }
