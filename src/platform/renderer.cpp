@@ -211,6 +211,13 @@ void draw_waiting() {
     waiting.batches.clear();
 }
 
+void drop_batch() {
+    gl.batch.clear();
+    gl.batch_translucent = false;
+    gl.batch_quads = 0;
+    gl.batch_opaque_blended = 0;
+}
+
 void flush() {
     if (!gl.ready || gl.batch.empty()) return;
     const bool shared = gl.batch_blend != 4 && gl.batch_blend != 5;
@@ -223,10 +230,14 @@ void flush() {
         draw_waiting();
         draw_batch(gl.batch.data(), gl.batch.size(), gl.batch_texture, blend);
     }
-    gl.batch.clear();
-    gl.batch_translucent = false;
-    gl.batch_quads = 0;
-    gl.batch_opaque_blended = 0;
+    drop_batch();
+}
+
+// Everything asked for so far, the waiting picture first, is on the back buffer: for whatever
+// reads it or deletes a texture a batch may draw from.
+void draw_everything() {
+    flush();
+    draw_waiting();
 }
 
 // Whether a quad may join the current shared batch. Each new batch costs a software rasteriser
@@ -387,10 +398,7 @@ void renderer_clear() {
     const DrawState& s = draw_state();
     gl.touched = true;
     // Whatever waits, and whatever is queued, the clear paints over.
-    gl.batch.clear();
-    gl.batch_translucent = false;
-    gl.batch_quads = 0;
-    gl.batch_opaque_blended = 0;
+    drop_batch();
     waiting.vertices.clear();
     waiting.batches.clear();
     waiting.clear = waiting.deferring;
@@ -473,8 +481,7 @@ static void read_rect(int x, int y, int w, int h, std::vector<uint32_t>& out) {
         replay(out, x, y, w, h);
         return;
     }
-    flush();
-    draw_waiting();
+    draw_everything();
     int x0 = std::max(x, 0), y0 = std::max(y, 0);
     int x1 = std::min(x + w, kScreenW), y1 = std::min(y + h, kScreenH);
     if (x0 >= x1 || y0 >= y1) return;
@@ -494,8 +501,7 @@ void renderer_forget(TImage* image) {
                                      [image](const Stamp& st) { return st.image == image; });
     g_stamp_count = static_cast<size_t>(kept - g_stamps.begin());
     if (!gl.ready || !image->texture) return;
-    flush();  // the queued batch and the waiting picture may still draw from it
-    draw_waiting();
+    draw_everything();  // the queued batch and the waiting picture may still draw from it
     if (gl.batch_texture == image->texture) gl.batch_texture = 0;
     glDeleteTextures(1, &image->texture);
     image->texture = 0;
@@ -545,8 +551,7 @@ void renderer_end_frame() {
 
 bool renderer_picture(unsigned& framebuffer, unsigned& texture) {
     if (!gl.ready) return false;
-    flush();
-    draw_waiting();
+    draw_everything();
     framebuffer = gl.fbo;
     texture = gl.colour;
     return true;
