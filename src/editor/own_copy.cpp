@@ -22,12 +22,6 @@ std::string without_end_separators(std::string path) {
     return path;
 }
 
-std::string last_name(const std::string& path) {
-    const std::string p = without_end_separators(path);
-    const size_t slash = p.find_last_of("/\\");
-    return slash == std::string::npos ? p : p.substr(slash + 1);
-}
-
 // Both absolute, each named the same way.
 bool inside(const std::string& path, const std::string& folder) {
     const std::string p = without_end_separators(path), f = without_end_separators(folder);
@@ -47,7 +41,7 @@ std::string own_copy_folder(const std::string& folder) {
     if (FileType(absolute) != 2 || FolderWritable(absolute)) return "";
     const std::string packs = PlayersPacksFolder();
     if (packs.empty() || inside(absolute, AbsolutePath(packs))) return "";
-    std::string name = last_name(absolute);
+    std::string name = PathLastName(absolute);
     if (name.empty()) name = "pack";
     for (int n = 1;; ++n) {
         const std::string copy = packs + name + (n == 1 ? "" : "-" + std::to_string(n));

@@ -43,13 +43,6 @@ void erase_last(std::string& text) {
     }
 }
 
-std::string folder_name(const std::string& folder) {
-    std::string f = folder;
-    while (!f.empty() && (f.back() == '/' || f.back() == '\\')) f.pop_back();
-    const size_t cut = f.find_last_of("/\\");
-    return cut == std::string::npos ? f : f.substr(cut + 1);
-}
-
 void draw_form(PackInfo info, int current, const std::string& problem, bool fresh) {
     SetBlend(3);
     SetAlpha(0.92f);
@@ -81,7 +74,7 @@ void draw_form(PackInfo info, int current, const std::string& problem, bool fres
 
 PackInfo fresh_pack_info(const std::string& folder) {
     PackInfo info;
-    const std::string name = folder_name(AbsolutePath(folder));
+    const std::string name = PathLastName(AbsolutePath(folder));
     for (char c : name) {
         const char low = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
         const bool ok = (low >= 'a' && low <= 'z') || (low >= '0' && low <= '9');

@@ -28,11 +28,6 @@ std::string for_the_font(const std::string& utf8) {
     return out;
 }
 
-std::string base_name(const std::string& path) {
-    const size_t slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 std::string areas_given(const CheckedPack& pack) {
     std::string list;
     for (int level = 1; level <= 5; ++level)
@@ -56,7 +51,7 @@ LevelsEntry entry_of(const FoundPack& f) {
             break;
         case PackStanding::kBroken: {
             PackMessage first = p.messages.front();
-            first.file = base_name(first.file);
+            first.file = PathLastName(first.file);
             e.detail = for_the_font("cannot be played: " + first.to_string());
             break;
         }

@@ -14,13 +14,6 @@
 
 namespace {
 
-std::string folder_name(const std::string& folder) {
-    std::string f = folder;
-    while (!f.empty() && (f.back() == '/' || f.back() == '\\')) f.pop_back();
-    const size_t slash = f.find_last_of("/\\");
-    return slash == std::string::npos ? f : f.substr(slash + 1);
-}
-
 std::vector<uint8_t> as_bytes(const mapc::MapGrid& grid) {
     const std::vector<unsigned char> bytes = mapc::map_bytes(grid);
     return std::vector<uint8_t>(bytes.begin(), bytes.end());
@@ -71,13 +64,13 @@ CheckedPack check_pack(const std::string& folder) {
     const std::string absolute = AbsolutePath(folder);
     const int type = FileType(absolute);
     if (type != 2) {
-        pack.info.id = folder_name(folder);
+        pack.info.id = PathLastName(folder);
         pack.messages.push_back(
             PackMessage{folder, 0, 0, -1, -1, type == 0 ? "no such folder" : "not a folder"});
         return pack;
     }
     read_pack_ini(folder, pack.info, pack.messages);
-    if (pack.info.id.empty()) pack.info.id = folder_name(folder);
+    if (pack.info.id.empty()) pack.info.id = PathLastName(folder);
     std::vector<std::string> strays;
     const auto areas = pack_areas(folder, &strays);
     for (const std::string& name : strays)

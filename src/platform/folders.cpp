@@ -63,3 +63,10 @@ std::string AbsolutePath(const std::string& path) {
     const std::filesystem::path absolute = std::filesystem::absolute(plat::fs_path(path), error);
     return error ? path : utf8(absolute.lexically_normal());
 }
+
+std::string PathLastName(const std::string& path) {
+    std::string p = path;
+    while (!p.empty() && (p.back() == '/' || p.back() == '\\')) p.pop_back();
+    const size_t slash = p.find_last_of("/\\");
+    return slash == std::string::npos ? p : p.substr(slash + 1);
+}

@@ -201,6 +201,9 @@ bool MakeFolders(const std::string& folder);
 // A path as a player typed it on the command line, relative to the current folder, as the
 // absolute path the game's file functions take.
 std::string AbsolutePath(const std::string& path);
+// The last name of a path: a file's, or a folder's with or without separators after it
+// (a slash or a backslash).
+std::string PathLastName(const std::string& path);
 // The folder in the player's data folder where the player puts level packs, made when missing,
 // with a trailing separator. "" in the headless runner (which touches none of the player's
 // folders; --players-packs gives it a stand-in), in a browser (packs of one's own are for the

@@ -5,23 +5,19 @@
 
 #include "options/title_screens.h"
 #include "platform/dropped_files.h"
+#include "platform/platform.h"
 #include "replay/replay_list_screen.h"
 
 namespace {
 
 std::string g_dropped;
 
-// The name alone: the browser's copy lives in a folder of the page's, which tells the player
-// nothing.
-std::string file_name(const std::string& path) {
-    const size_t slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 bool play_dropped() {
     std::string why;
     const bool closed = watch_replay(g_dropped, why);
-    if (!why.empty()) ShowNotice(file_name(g_dropped) + ": " + why);
+    // The name alone: the browser's copy lives in a folder of the page's, which tells the
+    // player nothing.
+    if (!why.empty()) ShowNotice(PathLastName(g_dropped) + ": " + why);
     g_dropped.clear();
     return closed;
 }
