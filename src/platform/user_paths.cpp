@@ -5,18 +5,16 @@
 #include <SDL2/SDL.h>
 
 #include <cstdio>
-#include <filesystem>
 
 #include "platform/host.h"
 #include "platform/internal.h"
+#include "platform/platform.h"
 
 std::string UserDataSubfolder(const std::string& name) {
     const std::string base = UserDataFolder();
     if (base.empty()) return "";
     const std::string folder = base + name;
-    std::error_code error;
-    std::filesystem::create_directories(plat::fs_path(folder), error);
-    if (!std::filesystem::is_directory(plat::fs_path(folder), error)) return "";
+    if (!MakeFolders(folder)) return "";
     // The same separator as the system's own path before it.
     return folder + base.back();
 }
@@ -28,10 +26,7 @@ std::string ScreenshotsFolder() {
 std::string PlayersPacksFolder() {
     if (plat::config().headless) {
         const std::string& given = plat::config().options.players_packs;
-        if (given.empty()) return "";
-        std::error_code error;
-        std::filesystem::create_directories(plat::fs_path(given), error);
-        if (!std::filesystem::is_directory(plat::fs_path(given), error)) return "";
+        if (given.empty() || !MakeFolders(given)) return "";
         const char last = given.back();
         return last == '/' || last == '\\' ? given : given + "/";
     }
