@@ -19,7 +19,7 @@ void EditArea::begin_step() {
 
 void EditArea::end_step() {
     if (step_depth_ == 0 || --step_depth_ > 0) return;
-    if (step_start_.tile1 == grid_.tile1 && step_start_.tile2 == grid_.tile2) return;
+    if (step_start_ == grid_) return;
     undo_.push_back(step_start_);
     undo_ids_.push_back(changes_);
     if (static_cast<int>(undo_.size()) > kUndoSteps) {

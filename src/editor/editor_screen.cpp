@@ -53,7 +53,7 @@ std::string source_label(const Session& s) {
 
 void refresh_marks(Session& s) {
     const mapc::MapGrid& g = s.edit.grid();
-    if (s.marks_valid && g.tile1 == s.marked_grid.tile1 && g.tile2 == s.marked_grid.tile2) return;
+    if (s.marks_valid && g == s.marked_grid) return;
     s.marked_grid = g;
     s.marks_valid = true;
     s.marks.clear();
@@ -170,8 +170,8 @@ void start_or_cancel_check(Session& s) {
     request.level = s.level;
     request.area = s.area;
     s.checked_grid = s.edit.grid();
-    s.checked_map = mapc::map_bytes(s.checked_grid);
-    request.compiled_map.assign(s.checked_map.begin(), s.checked_map.end());
+    const std::vector<unsigned char> bytes = mapc::map_bytes(s.checked_grid);
+    request.compiled_map.assign(bytes.begin(), bytes.end());
     if (const char* budget = std::getenv("VARNOTH_EDITOR_CHECK_BUDGET"))
         request.branch_budget = std::atoi(budget);
     s.check_answered = false;
@@ -214,12 +214,12 @@ void watch_run(Session& s) {
                                 : "No run to watch yet: C checks whether the area can be won";
     } else if (s.check_result.recording.empty()) {
         said = "The bot's run could not be recorded: C checks the area again";
-    } else if (mapc::map_bytes(s.edit.grid()) != s.checked_map) {
+    } else if (s.edit.grid() != s.checked_grid) {
         said = "The area has changed since the check: C checks it again";
     } else {
         HideMouse();
-        const TestPlayEnd end =
-            watch_check_run(s.check_result.recording, s.checked_map, s.level, s.area);
+        const TestPlayEnd end = watch_check_run(s.check_result.recording,
+                                                mapc::map_bytes(s.checked_grid), s.level, s.area);
         ShowMouse();
         said = end.message;
         // Closing the window while playing asks about unsaved work like closing it here.

@@ -57,8 +57,7 @@ struct Session {
     bool checking = false;
     AreaCheckResult check_result;
     bool check_answered = false;
-    // The area the check was asked about, compiled and as painted.
-    std::vector<unsigned char> checked_map;
+    // The area the check was asked about, as painted.
     mapc::MapGrid checked_grid;
 
     Question question = Question::kNone;

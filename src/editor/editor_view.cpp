@@ -193,8 +193,7 @@ void draw_palette(const Session& s) {
         if (s.check_result.outcome == AreaCheckResult::Outcome::kWon) {
             answer_colour = kGreen;
             watch_line = !s.check_result.recording.empty();
-            const mapc::MapGrid& g = s.edit.grid();
-            const bool changed = g.tile1 != s.checked_grid.tile1 || g.tile2 != s.checked_grid.tile2;
+            const bool changed = s.edit.grid() != s.checked_grid;
             if (watch_line)
                 answer.push_back(changed ? "Changed since: C checks again"
                                          : "W: watch the bot's run");

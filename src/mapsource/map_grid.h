@@ -20,6 +20,8 @@ struct MapGrid {
 
     int t1(int row, int col) const { return tile1[static_cast<size_t>(row * kCols + col)]; }
     int t2(int row, int col) const { return tile2[static_cast<size_t>(row * kCols + col)]; }
+
+    bool operator==(const MapGrid&) const = default;
 };
 
 // Every failure of the tools is reported through this one type; the text already names the file.
