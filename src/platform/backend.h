@@ -85,6 +85,9 @@ void HeadlessQueueEvents(const std::vector<InputEvent>& events);
 void HeadlessApply(const InputEvent& event);
 // True when the control name is one the headless input knows.
 bool HeadlessKnowsControl(const std::string& control);
+// The virtual key that one of the game's own controls of a script presses (left right up down
+// jump turbo space escape); -1 for any other control.
+int ScriptGameKey(const std::string& control);
 
 // Writes a 640 x 480 RGB picture as PNG; false when the file cannot be written.
 bool WritePng(const std::string& path, const std::vector<uint8_t>& rgb, int width, int height);

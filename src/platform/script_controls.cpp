@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/internal.h"
+#include "platform/key_codes.h"
 #include "platform/pad_bindings.h"
 
 namespace {
@@ -49,60 +50,62 @@ ScriptControl joystick_direction(const char* name, bool horizontal, float full) 
             }};
 }
 
+// The game's own controls: a walkthrough's script names only these.
+constexpr struct {
+    const char* name;
+    int key;
+} kGameKeys[] = {{"left", kKeyLeft},   {"right", kKeyRight},  {"up", kKeyUp},
+                 {"down", kKeyDown},   {"jump", kKeyJump},    {"turbo", kKeyTurbo},
+                 {"space", kKeySpace}, {"escape", kKeyEscape}};
+
 const std::vector<ScriptControl>& controls() {
     static const std::vector<ScriptControl> table = [] {
-        std::vector<ScriptControl> t = {
-            virtual_key("left", 37),
-            virtual_key("right", 39),
-            virtual_key("up", 38),
-            virtual_key("down", 40),
-            virtual_key("jump", 162),
-            virtual_key("turbo", 164),
-            virtual_key("space", 32),
-            virtual_key("escape", 27),
-            virtual_key("f1", 112),
-            virtual_key("f2", 113),
-            virtual_key("f3", 114),
-            virtual_key("f10", 121),
-            virtual_key("f11", 122),
-            {"key:", true,
-             [](const std::string& a) {
-                 return !a.empty() && SDL_GetKeyFromName(key_name(a).c_str()) != SDLK_UNKNOWN;
-             },
-             [](const std::string& a, bool d) { DeliverKey(key_name(a), d); }},
-            {"mouse1", false, nullptr,
-             [](const std::string&, bool d) { plat::input_mouse_button(1, d); }},
-            {"mouse2", false, nullptr,
-             [](const std::string&, bool d) { plat::input_mouse_button(2, d); }},
-            {"mouse3", false, nullptr,
-             [](const std::string&, bool d) { plat::input_mouse_button(3, d); }},
-            once("wheel-up", [] { plat::input_mouse_wheel(1); }),
-            once("wheel-down", [] { plat::input_mouse_wheel(-1); }),
-            {"text:", true, [](const std::string& a) { return !a.empty(); },
-             [](const std::string& a, bool) { plat::input_text(key_name(a)); }, true},
-            joystick_direction("joy-left", true, -1.0f),
-            joystick_direction("joy-right", true, 1.0f),
-            joystick_direction("joy-up", false, -1.0f),
-            joystick_direction("joy-down", false, 1.0f),
-            {"pad:", true,
-             [](const std::string& a) {
-                 return SDL_GameControllerGetButtonFromString(a.c_str()) !=
-                        SDL_CONTROLLER_BUTTON_INVALID;
-             },
-             [](const std::string& a, bool d) {
-                 const int button = SDL_GameControllerGetButtonFromString(a.c_str());
-                 for (const auto& [game_button, level] : plat::script_pad_button(button, d))
-                     plat::input_script_button(game_button, level);
-             }},
-            once("joy-unplug",
-                 [] {
-                     plat::release_script_pad();
-                     plat::input_script_pad_plugged(false);
-                 }),
-            once("joy-plug", [] { plat::input_script_pad_plugged(true); }),
-            once("close", [] { plat::input_close_request(); }),
-            once("suspend", [] { plat::input_set_suspended(true); }),
-            once("resume", [] { plat::input_set_suspended(false); })};
+        std::vector<ScriptControl> t;
+        for (const auto& k : kGameKeys) t.push_back(virtual_key(k.name, k.key));
+        t.insert(t.end(),
+                 {virtual_key("f1", 112),
+                  virtual_key("f2", 113),
+                  virtual_key("f3", 114),
+                  virtual_key("f10", 121),
+                  virtual_key("f11", 122),
+                  {"key:", true,
+                   [](const std::string& a) {
+                       return !a.empty() && SDL_GetKeyFromName(key_name(a).c_str()) != SDLK_UNKNOWN;
+                   },
+                   [](const std::string& a, bool d) { DeliverKey(key_name(a), d); }},
+                  {"mouse1", false, nullptr,
+                   [](const std::string&, bool d) { plat::input_mouse_button(1, d); }},
+                  {"mouse2", false, nullptr,
+                   [](const std::string&, bool d) { plat::input_mouse_button(2, d); }},
+                  {"mouse3", false, nullptr,
+                   [](const std::string&, bool d) { plat::input_mouse_button(3, d); }},
+                  once("wheel-up", [] { plat::input_mouse_wheel(1); }),
+                  once("wheel-down", [] { plat::input_mouse_wheel(-1); }),
+                  {"text:", true, [](const std::string& a) { return !a.empty(); },
+                   [](const std::string& a, bool) { plat::input_text(key_name(a)); }, true},
+                  joystick_direction("joy-left", true, -1.0f),
+                  joystick_direction("joy-right", true, 1.0f),
+                  joystick_direction("joy-up", false, -1.0f),
+                  joystick_direction("joy-down", false, 1.0f),
+                  {"pad:", true,
+                   [](const std::string& a) {
+                       return SDL_GameControllerGetButtonFromString(a.c_str()) !=
+                              SDL_CONTROLLER_BUTTON_INVALID;
+                   },
+                   [](const std::string& a, bool d) {
+                       const int button = SDL_GameControllerGetButtonFromString(a.c_str());
+                       for (const auto& [game_button, level] : plat::script_pad_button(button, d))
+                           plat::input_script_button(game_button, level);
+                   }},
+                  once("joy-unplug",
+                       [] {
+                           plat::release_script_pad();
+                           plat::input_script_pad_plugged(false);
+                       }),
+                  once("joy-plug", [] { plat::input_script_pad_plugged(true); }),
+                  once("close", [] { plat::input_close_request(); }),
+                  once("suspend", [] { plat::input_set_suspended(true); }),
+                  once("resume", [] { plat::input_set_suspended(false); })});
         for (int b = 0; b < 8; ++b) {
             t.push_back({"joy" + std::to_string(b), false, nullptr,
                          [b](const std::string&, bool d) { plat::input_script_button(b, d); }});
@@ -124,6 +127,12 @@ const ScriptControl* find(const std::string& control, std::string& argument) {
 }
 
 }  // namespace
+
+int ScriptGameKey(const std::string& control) {
+    for (const auto& k : kGameKeys)
+        if (control == k.name) return k.key;
+    return -1;
+}
 
 bool HeadlessKnowsControl(const std::string& control) {
     std::string argument;

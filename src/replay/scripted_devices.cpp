@@ -5,24 +5,8 @@
 
 #include "platform/input_tap.h"
 
-namespace {
-
-// The runner's names of the game's own keys and their virtual-key numbers.
-int key_of(const std::string& control) {
-    static const struct {
-        const char* name;
-        int key;
-    } kKeys[] = {{"left", 37},  {"right", 39},  {"up", 38},    {"down", 40},
-                 {"jump", 162}, {"turbo", 164}, {"space", 32}, {"escape", 27}};
-    for (const auto& k : kKeys)
-        if (control == k.name) return k.key;
-    return -1;
-}
-
-}  // namespace
-
 bool ScriptedDevices::knows(const std::string& control) {
-    return key_of(control) >= 0;
+    return ScriptGameKey(control) >= 0;
 }
 
 void ScriptedDevices::apply_due() {
@@ -31,7 +15,7 @@ void ScriptedDevices::apply_due() {
     const int current = frames_ + 1;
     while (next_ < events_->size() && (*events_)[next_].frame <= current) {
         const InputEvent& e = (*events_)[next_++];
-        const int key = key_of(e.control);
+        const int key = ScriptGameKey(e.control);
         if (key < 0) continue;
         auto set = [&](bool down) {
             if (down && key_down_[key] == 0) ++key_hits_[key];
