@@ -106,7 +106,7 @@ int32_t tap_read(TapRead what, int argument, int32_t live) {
         (s.seek_pending ||
          (s.back_to_title && (s.leave_asked || s.state != PlaybackState::kPlaying)))) {
         // Leaving: every screen of the game is left as Escape leaves it, nothing else pressed.
-        if (what == TapRead::kKeyHit && argument == 27) return 1;
+        if (what == TapRead::kKeyHit && argument == kKeyEscape) return 1;
         if (what == TapRead::kAppTerminate && live != 0) s.window_closed = true;
         return what == TapRead::kAppTerminate ? live : 0;
     }
@@ -322,7 +322,7 @@ void watcher_controls() {
             s.stepping = true;
             break;
         }
-        if (KeyHit(27)) {
+        if (KeyHit(kKeyEscape)) {
             s.leave_asked = true;
             break;
         }
@@ -353,7 +353,7 @@ void start_replay_game() {
     game_tag::display();
     Flip(-1);
     suspend_handling();
-    if (KeyHit(27) == 0 && game.state != game_tag::kQuit) AppTerminate();
+    if (KeyHit(kKeyEscape) == 0 && game.state != game_tag::kQuit) AppTerminate();
 }
 
 // Every screen has been left for a seek: the nearest earlier state comes back and the frames
